@@ -8,6 +8,7 @@ g++ cmake ninja-build ccache pkg-config make git
 qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-webengine-dev
 libqscintilla2-qt6-dev libpcre2-dev libpugixml-dev libssl-dev libzip-dev
 php-cli
+wordpress mediawiki phpmyadmin universal-ctags
 libgtest-dev libgmock-dev libbenchmark-dev
 xvfb xauth
 clang libclang-rt-14-dev
