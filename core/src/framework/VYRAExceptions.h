@@ -61,3 +61,10 @@ class VYRA_EXPORT EConvertError : public EVYRAException
 public:
     using EVYRAException::EVYRAException;
 };
+
+// A stream that did not take all bytes written to it, or a field too long for its format.
+class VYRA_EXPORT EStreamWriteError : public EVYRAException
+{
+public:
+    using EVYRAException::EVYRAException;
+};
