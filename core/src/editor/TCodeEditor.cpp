@@ -1,0 +1,483 @@
+#include "editor/TCodeEditor.h"
+
+#include "editor/TEditorFileLoader.h"
+#include "editor/TScintillaPositions.h"
+#include "editor/TSynCustomHighlighter.h"
+#include "editor/TSynLexerBridge.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include <QKeyEvent>
+#include <QSaveFile>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int FirstLineColorMarker = 16;
+constexpr int LineColorMarkers = 8;
+constexpr int LineNumberMargin = 0;
+constexpr int FoldMargin = 2;
+
+} // namespace
+
+TCodeEditor::TCodeEditor(QWidget *parent)
+    : QWidget(parent), m_sci(new QsciScintilla(this)), m_positions(std::make_unique<TScintillaPositions>(*m_sci))
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_sci);
+    setFocusProxy(m_sci);
+    m_sci->setUtf8(true);
+    m_positions->attach();
+    // Line-state, style and fold changes are the bridge's own business; leave
+    // them out of the notifications to keep styling cheap.
+    m_sci->SendScintilla(QsciScintillaBase::SCI_SETMODEVENTMASK,
+                         long(QsciScintillaBase::SC_MOD_INSERTTEXT | QsciScintillaBase::SC_MOD_DELETETEXT
+                              | QsciScintillaBase::SC_MOD_BEFOREINSERT | QsciScintillaBase::SC_MOD_BEFOREDELETE
+                              | QsciScintillaBase::SC_PERFORMED_USER | QsciScintillaBase::SC_PERFORMED_UNDO
+                              | QsciScintillaBase::SC_PERFORMED_REDO | QsciScintillaBase::SC_MULTISTEPUNDOREDO
+                              | QsciScintillaBase::SC_LASTSTEPINUNDOREDO | QsciScintillaBase::SC_MOD_CHANGEMARKER));
+    m_font = QFont(QStringLiteral("Monospace"), 10);
+    m_font.setStyleHint(QFont::Monospace);
+    setEditorFont(m_font);
+    m_sci->setMarginLineNumbers(LineNumberMargin, true);
+    m_sci->setFolding(QsciScintilla::BoxedTreeFoldStyle, FoldMargin);
+    m_sci->setCaretLineVisible(true);
+    m_sci->setCaretLineBackgroundColor(QColor(0xf0, 0xf5, 0xff));
+    m_sci->setTabWidth(4);
+    m_sci->setIndentationsUseTabs(true);
+    m_sci->SendScintilla(QsciScintillaBase::SCI_SETSCROLLWIDTHTRACKING, 1L);
+    m_sci->installEventFilter(this);
+    m_sci->viewport()->installEventFilter(this);
+
+    connect(m_sci, &QsciScintilla::textChanged, this, &TCodeEditor::textChanged);
+    connect(m_sci, &QsciScintilla::cursorPositionChanged, this, [this] { emit statusChanged(scCaret); });
+    connect(m_sci, &QsciScintilla::selectionChanged, this, [this] { emit statusChanged(scSelection); });
+    connect(m_sci, &QsciScintilla::modificationChanged, this, [this] { emit statusChanged(scModified); });
+    connect(m_sci, &QsciScintilla::linesChanged, this, &TCodeEditor::updateGutterWidth);
+    connect(m_sci, &QsciScintillaBase::SCN_PAINTED, this, &TCodeEditor::painted);
+    connect(m_sci, &QsciScintillaBase::SCN_CHARADDED, this, &TCodeEditor::onCharAdded);
+    updateGutterWidth();
+}
+
+TCodeEditor::~TCodeEditor()
+{
+    m_loader.reset();
+    m_sci->setLexer(nullptr);
+    delete m_bridge;
+}
+
+QString TCodeEditor::text() const
+{
+    return m_sci->text();
+}
+
+void TCodeEditor::setText(const QString &text)
+{
+    m_sci->setText(text);
+}
+
+QStringList TCodeEditor::lines() const
+{
+    QStringList result;
+    const int count = lineCount();
+    result.reserve(count);
+    for (int i = 0; i < count; ++i)
+        result.append(lineText(i));
+    return result;
+}
+
+void TCodeEditor::setLines(const QStringList &lines)
+{
+    setText(lines.join(u'\n'));
+}
+
+int TCodeEditor::lineCount() const
+{
+    return int(m_sci->SendScintilla(QsciScintillaBase::SCI_GETLINECOUNT));
+}
+
+QString TCodeEditor::lineText(int index) const
+{
+    if (index < 0 || index >= lineCount())
+        return {};
+    const long start = m_sci->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, long(index));
+    const long end = m_sci->SendScintilla(QsciScintillaBase::SCI_GETLINEENDPOSITION, long(index));
+    const auto *bytes = reinterpret_cast<const char *>(m_sci->SendScintilla(
+        QsciScintillaBase::SCI_GETRANGEPOINTER, static_cast<unsigned long>(start), end - start));
+    return bytes ? QString::fromUtf8(bytes, end - start) : QString();
+}
+
+int TCodeEditor::textLength() const
+{
+    return int(m_positions->charLength());
+}
+
+TEditorResult TCodeEditor::openFile(const QString &fileName)
+{
+    m_loader = std::make_unique<TEditorFileLoader>(*m_sci);
+    connect(m_loader.get(), &TEditorFileLoader::finished, this, [this](bool ok) {
+        m_format = m_loader->format();
+        m_sci->setReadOnly(m_readOnly);
+        updateGutterWidth();
+        emit loadFinished(ok, m_loader->errorText());
+    });
+    if (!m_loader->open(fileName))
+        return TEditorResult::failure(m_loader->errorText());
+    m_loader->start();
+    return {};
+}
+
+TEditorResult TCodeEditor::loadFromFile(const QString &fileName)
+{
+    TEditorResult result = openFile(fileName);
+    if (result && !m_loader->loadAll())
+        result = TEditorResult::failure(m_loader->errorText());
+    return result;
+}
+
+bool TCodeEditor::isLoading() const
+{
+    return m_loader && !m_loader->isDone();
+}
+
+TEditorResult TCodeEditor::saveToFile(const QString &fileName)
+{
+    QByteArray data;
+    if (m_format.encoding == TTextEncoding::teUtf8) {
+        const long length = m_sci->SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
+        const auto *bytes = static_cast<const char *>(m_sci->SendScintillaPtrResult(QsciScintillaBase::SCI_GETCHARACTERPOINTER));
+        if (m_format.bom)
+            data = QByteArray("\xEF\xBB\xBF");
+        data.append(bytes, length);
+    } else {
+        bool ok = false;
+        data = TextCodec::encode(text(), m_format, &ok);
+        if (!ok)
+            return TEditorResult::failure(
+                tr("Der Text enthält Zeichen, die in der Kodierung Windows-1252 nicht gespeichert werden können."));
+    }
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit())
+        return TEditorResult::failure(file.errorString());
+    m_sci->SendScintilla(QsciScintillaBase::SCI_SETSAVEPOINT);
+    return {};
+}
+
+bool TCodeEditor::isModified() const
+{
+    return m_sci->isModified();
+}
+
+void TCodeEditor::setModified(bool modified)
+{
+    m_sci->setModified(modified);
+}
+
+void TCodeEditor::setReadOnly(bool readOnly)
+{
+    m_readOnly = readOnly;
+    if (!isLoading())
+        m_sci->setReadOnly(readOnly);
+    emit statusChanged(scReadOnly);
+}
+
+bool TCodeEditor::insertMode() const
+{
+    return !m_sci->overwriteMode();
+}
+
+void TCodeEditor::setInsertMode(bool insert)
+{
+    m_sci->setOverwriteMode(!insert);
+    emit statusChanged(scInsertMode);
+}
+
+int TCodeEditor::caretLine() const
+{
+    return int(m_positions->lineOf(caretOffset())) + 1;
+}
+
+int TCodeEditor::caretColumn() const
+{
+    const int offset = caretOffset();
+    return offset - int(m_positions->lineStart(m_positions->lineOf(offset))) + 1;
+}
+
+void TCodeEditor::setCaret(int line, int column)
+{
+    const int index = std::clamp(line, 1, lineCount()) - 1;
+    const int lineLength = int(lineText(index).size());
+    setCaretOffset(int(m_positions->lineStart(index)) + std::clamp(column, 1, lineLength + 1) - 1);
+}
+
+int TCodeEditor::caretOffset() const
+{
+    return int(m_positions->toChar(m_sci->SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS)));
+}
+
+void TCodeEditor::setCaretOffset(int offset)
+{
+    m_sci->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, m_positions->toByte(offset));
+}
+
+int TCodeEditor::selStart() const
+{
+    return int(m_positions->toChar(m_sci->SendScintilla(QsciScintillaBase::SCI_GETSELECTIONSTART)));
+}
+
+int TCodeEditor::selLength() const
+{
+    return int(m_positions->toChar(m_sci->SendScintilla(QsciScintillaBase::SCI_GETSELECTIONEND))) - selStart();
+}
+
+QString TCodeEditor::selectedText() const
+{
+    return m_sci->selectedText();
+}
+
+void TCodeEditor::setSelection(int start, int length)
+{
+    m_sci->SendScintilla(QsciScintillaBase::SCI_SETSEL, static_cast<unsigned long>(m_positions->toByte(start)),
+                         m_positions->toByte(start + length));
+}
+
+void TCodeEditor::replaceSelection(const QString &text)
+{
+    m_sci->replaceSelectedText(text);
+}
+
+void TCodeEditor::selectAll()
+{
+    m_sci->selectAll(true);
+}
+
+void TCodeEditor::gotoLine(int line)
+{
+    const long index = std::clamp(line, 1, lineCount()) - 1;
+    m_sci->SendScintilla(QsciScintillaBase::SCI_ENSUREVISIBLEENFORCEPOLICY, index);
+    m_sci->SendScintilla(QsciScintillaBase::SCI_GOTOLINE, index);
+}
+
+void TCodeEditor::undo() { m_sci->undo(); }
+void TCodeEditor::redo() { m_sci->redo(); }
+void TCodeEditor::cut() { m_sci->cut(); }
+void TCodeEditor::copy() { m_sci->copy(); }
+void TCodeEditor::paste() { m_sci->paste(); }
+bool TCodeEditor::canUndo() const { return m_sci->isUndoAvailable(); }
+bool TCodeEditor::canRedo() const { return m_sci->isRedoAvailable(); }
+bool TCodeEditor::canPaste() const { return m_sci->SendScintilla(QsciScintillaBase::SCI_CANPASTE) != 0; }
+bool TCodeEditor::canCut() const { return !m_readOnly && m_sci->hasSelectedText(); }
+void TCodeEditor::beginUndoGroup() { m_sci->beginUndoAction(); }
+void TCodeEditor::endUndoGroup() { m_sci->endUndoAction(); }
+void TCodeEditor::clearUndo() { m_sci->SendScintilla(QsciScintillaBase::SCI_EMPTYUNDOBUFFER); }
+
+unsigned TCodeEditor::optionByName(const QString &name)
+{
+    QString key = name.toLower();
+    if (key.startsWith(u"eo"))
+        key = key.mid(2);
+    if (key == u"keepcaretx")
+        return eoKeepCaretX;
+    if (key == u"tabstospaces")
+        return eoTabsToSpaces;
+    if (key == u"groupundo")
+        return eoGroupUndo;
+    return 0;
+}
+
+bool TCodeEditor::setOption(const QString &name, bool on)
+{
+    const unsigned flag = optionByName(name);
+    if (flag)
+        setOptions(on ? (m_options | flag) : (m_options & ~flag));
+    return flag != 0;
+}
+
+bool TCodeEditor::option(const QString &name) const
+{
+    return (m_options & optionByName(name)) != 0 && optionByName(name) != 0;
+}
+
+void TCodeEditor::setOptions(unsigned options)
+{
+    m_options = options;
+    m_sci->setIndentationsUseTabs(!(options & eoTabsToSpaces));
+    m_sci->SendScintilla(QsciScintillaBase::SCI_SETCARETSTICKY,
+                         long(options & eoKeepCaretX ? QsciScintillaBase::SC_CARETSTICKY_ON
+                                                     : QsciScintillaBase::SC_CARETSTICKY_OFF));
+}
+
+void TCodeEditor::onCharAdded()
+{
+    // Scintilla joins typed characters into one undo step; without grouped
+    // undo each character is a step of its own.
+    if (!(m_options & eoGroupUndo)) {
+        m_sci->beginUndoAction();
+        m_sci->endUndoAction();
+    }
+}
+
+int TCodeEditor::tabWidth() const { return m_sci->tabWidth(); }
+void TCodeEditor::setTabWidth(int width) { m_sci->setTabWidth(std::clamp(width, 1, 64)); }
+bool TCodeEditor::wordWrap() const { return m_sci->wrapMode() != QsciScintilla::WrapNone; }
+void TCodeEditor::setWordWrap(bool on) { m_sci->setWrapMode(on ? QsciScintilla::WrapWord : QsciScintilla::WrapNone); }
+
+void TCodeEditor::setGutterVisible(bool visible)
+{
+    m_gutterVisible = visible;
+    updateGutterWidth();
+}
+
+void TCodeEditor::setGutterDigits(int digits)
+{
+    m_gutterDigits = std::clamp(digits, 1, 12);
+    updateGutterWidth();
+}
+
+void TCodeEditor::setGutterLeftOffset(int pixels)
+{
+    m_sci->SendScintilla(QsciScintillaBase::SCI_SETMARGINLEFT, 0UL, long(std::max(0, pixels)));
+}
+
+void TCodeEditor::setGutterAutoSize(bool on)
+{
+    m_gutterAutoSize = on;
+    updateGutterWidth();
+}
+
+int TCodeEditor::gutterWidth() const
+{
+    return m_sci->marginWidth(LineNumberMargin);
+}
+
+void TCodeEditor::updateGutterWidth()
+{
+    if (!m_gutterVisible) {
+        m_sci->setMarginWidth(LineNumberMargin, 0);
+        return;
+    }
+    int digits = m_gutterDigits;
+    if (m_gutterAutoSize)
+        digits = std::max(digits, int(QString::number(lineCount()).size()));
+    m_sci->setMarginWidth(LineNumberMargin, QString(digits + 1, u'9'));
+}
+
+void TCodeEditor::setMaxScrollWidth(int pixels)
+{
+    m_sci->SendScintilla(QsciScintillaBase::SCI_SETSCROLLWIDTH, long(std::max(1, pixels)));
+}
+
+void TCodeEditor::setActiveLineColor(const QColor &color)
+{
+    m_sci->setCaretLineVisible(color.isValid());
+    if (color.isValid())
+        m_sci->setCaretLineBackgroundColor(color);
+}
+
+void TCodeEditor::setSelectionColors(const QColor &foreground, const QColor &background)
+{
+    if (foreground.isValid())
+        m_sci->setSelectionForegroundColor(foreground);
+    else
+        m_sci->resetSelectionForegroundColor();
+    if (background.isValid())
+        m_sci->setSelectionBackgroundColor(background);
+    else
+        m_sci->resetSelectionBackgroundColor();
+}
+
+void TCodeEditor::setEditorFont(const QFont &font)
+{
+    m_font = font;
+    m_sci->setFont(font);
+    m_sci->setMarginsFont(font);
+    if (m_bridge)
+        m_bridge->setBaseFont(font);
+    updateGutterWidth();
+}
+
+int TCodeEditor::markerForColor(const QColor &color)
+{
+    int index = int(m_lineColorMarkers.indexOf(color));
+    if (index < 0) {
+        if (m_lineColorMarkers.size() >= LineColorMarkers)
+            return -1;
+        index = int(m_lineColorMarkers.size());
+        m_lineColorMarkers.append(color);
+        m_sci->markerDefine(QsciScintilla::Background, FirstLineColorMarker + index);
+        m_sci->setMarkerBackgroundColor(color, FirstLineColorMarker + index);
+    }
+    return FirstLineColorMarker + index;
+}
+
+void TCodeEditor::setSpecialLineColor(int line, const QColor &background)
+{
+    for (int i = 0; i < m_lineColorMarkers.size(); ++i)
+        m_sci->markerDelete(line - 1, FirstLineColorMarker + i);
+    if (!background.isValid())
+        return;
+    const int marker = markerForColor(background);
+    if (marker >= 0)
+        m_sci->markerAdd(line - 1, marker);
+}
+
+void TCodeEditor::clearSpecialLineColors()
+{
+    for (int i = 0; i < m_lineColorMarkers.size(); ++i)
+        m_sci->markerDeleteAll(FirstLineColorMarker + i);
+}
+
+void TCodeEditor::setHighlighter(const TSynCustomHighlighter *highlighter)
+{
+    TSynLexerBridge *old = m_bridge;
+    m_highlighter = highlighter;
+    m_bridge = highlighter ? new TSynLexerBridge(*highlighter, this) : nullptr;
+    if (m_bridge)
+        m_bridge->setBaseFont(m_font);
+    m_sci->setLexer(m_bridge);
+    if (!m_bridge)
+        setEditorFont(m_font);
+    delete old;
+}
+
+QString TCodeEditor::attributeNameAt(int offset)
+{
+    if (!m_bridge)
+        return {};
+    const long pos = m_positions->toByte(offset);
+    m_sci->SendScintilla(QsciScintillaBase::SCI_COLOURISE, 0UL, pos + 1);
+    return m_bridge->description(int(m_sci->SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, pos)));
+}
+
+void TCodeEditor::styleAll()
+{
+    m_sci->SendScintilla(QsciScintillaBase::SCI_COLOURISE, 0UL, -1L);
+}
+
+bool TCodeEditor::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        key->setAccepted(false);
+        if (event->type() == QEvent::KeyPress) {
+            emit keyDown(key);
+            if (key->isAccepted())
+                return true;
+            if (!key->text().isEmpty() && key->text().at(0).isPrint())
+                emit keyPress(key->text());
+        } else {
+            emit keyUp(key);
+            if (key->isAccepted())
+                return true;
+        }
+        if (isLoading())
+            return true;
+        if (event->type() == QEvent::KeyPress && key->key() == Qt::Key_Insert && key->modifiers() == Qt::NoModifier) {
+            setInsertMode(!insertMode());
+            return true;
+        }
+        key->setAccepted(true);
+    }
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,133 @@
+#include "editor/TEditorFileLoader.h"
+
+#include <Qsci/qsciscintillabase.h>
+
+TEditorFileLoader::TEditorFileLoader(QsciScintillaBase &sci, QObject *parent) : QObject(parent), m_sci(sci)
+{
+    m_timer.setInterval(0);
+    connect(&m_timer, &QTimer::timeout, this, [this] {
+        if (!step())
+            m_timer.stop();
+    });
+}
+
+TEditorFileLoader::~TEditorFileLoader()
+{
+    if (!m_done)
+        finish(false);
+}
+
+bool TEditorFileLoader::open(const QString &fileName)
+{
+    m_timer.stop();
+    m_file.close();
+    m_file.setFileName(fileName);
+    m_carry.clear();
+    m_error.clear();
+    m_done = false;
+    m_sci.SendScintilla(QsciScintillaBase::SCI_SETREADONLY, 0L);
+    m_sci.SendScintilla(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 0L);
+    m_sci.SendScintilla(QsciScintillaBase::SCI_CLEARALL);
+    if (!m_file.open(QIODevice::ReadOnly)) {
+        m_error = m_file.errorString();
+        finish(false);
+        return false;
+    }
+    const int bom = TTextFileFormat::detectBom(m_file.peek(3), m_format);
+    m_dataStart = bom;
+    m_file.seek(bom);
+    m_formatKnown = bom > 0;
+    if (m_format.encoding == TTextEncoding::teUtf16LE || m_format.encoding == TTextEncoding::teUtf16BE)
+        m_decoder = QStringDecoder(m_format.encoding == TTextEncoding::teUtf16LE ? QStringDecoder::Utf16LE
+                                                                                 : QStringDecoder::Utf16BE);
+    m_sci.SendScintilla(QsciScintillaBase::SCI_ALLOCATE, static_cast<unsigned long>(m_file.size() + 1024));
+    step();
+    return m_error.isEmpty();
+}
+
+bool TEditorFileLoader::step()
+{
+    if (m_done)
+        return false;
+    const QByteArray slice = m_file.read(SliceSize);
+    if (slice.isEmpty() && !m_file.atEnd()) {
+        m_error = m_file.errorString();
+        finish(false);
+        return false;
+    }
+    m_sci.SendScintilla(QsciScintillaBase::SCI_SETREADONLY, 0L);
+    const bool atEnd = m_file.atEnd();
+    if (m_format.encoding == TTextEncoding::teUtf8) {
+        const QByteArray data = m_carry + slice;
+        bool invalid = false;
+        const qsizetype valid = TextCodec::validUtf8Prefix(data.constData(), data.size(), &invalid);
+        if (invalid || (atEnd && valid < data.size())) {
+            if (!m_formatKnown)
+                return restartAsWindows1252();
+            // A file with a UTF-8 BOM but broken bytes: keep them readable.
+            appendText(QString::fromUtf8(data));
+            m_carry.clear();
+        } else {
+            appendUtf8(data.constData(), valid);
+            m_carry = data.mid(valid);
+        }
+    } else if (m_format.encoding == TTextEncoding::teWindows1252) {
+        appendText(TextCodec::fromWindows1252(slice.constData(), slice.size()));
+    } else {
+        appendText(m_decoder.decode(slice));
+    }
+    m_sci.SendScintilla(QsciScintillaBase::SCI_SETREADONLY, 1L);
+    if (atEnd) {
+        finish(true);
+        return false;
+    }
+    return true;
+}
+
+bool TEditorFileLoader::restartAsWindows1252()
+{
+    m_format = {TTextEncoding::teWindows1252, false};
+    m_formatKnown = true;
+    m_carry.clear();
+    m_sci.SendScintilla(QsciScintillaBase::SCI_CLEARALL);
+    m_file.seek(m_dataStart);
+    return step();
+}
+
+void TEditorFileLoader::appendUtf8(const char *data, qsizetype size)
+{
+    if (size > 0)
+        m_sci.SendScintilla(QsciScintillaBase::SCI_APPENDTEXT, static_cast<uintptr_t>(size), data);
+}
+
+void TEditorFileLoader::appendText(const QString &text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    appendUtf8(utf8.constData(), utf8.size());
+}
+
+void TEditorFileLoader::start()
+{
+    if (!m_done)
+        m_timer.start();
+}
+
+bool TEditorFileLoader::loadAll()
+{
+    while (step()) {
+    }
+    return m_ok;
+}
+
+void TEditorFileLoader::finish(bool ok)
+{
+    m_timer.stop();
+    m_file.close();
+    m_done = true;
+    m_ok = ok;
+    m_sci.SendScintilla(QsciScintillaBase::SCI_SETREADONLY, 0L);
+    m_sci.SendScintilla(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
+    m_sci.SendScintilla(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 1L);
+    m_sci.SendScintilla(QsciScintillaBase::SCI_SETSAVEPOINT);
+    emit finished(ok);
+}

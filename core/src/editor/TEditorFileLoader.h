@@ -1,0 +1,59 @@
+#pragma once
+
+#include "editor/TTextEncoding.h"
+#include "vyra_export.h"
+
+#include <QFile>
+#include <QObject>
+#include <QStringDecoder>
+#include <QTimer>
+
+class QsciScintillaBase;
+
+// Reads a text file into a Scintilla document in slices, straight from the
+// file's bytes (no whole-file QString), with undo collection off. The first
+// slice is read at once so that the first screen shows; start() reads the
+// rest from the event loop, so the window stays responsive meanwhile.
+class VYRA_EXPORT TEditorFileLoader : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr qint64 SliceSize = 4 * 1024 * 1024;
+
+    TEditorFileLoader(QsciScintillaBase &sci, QObject *parent = nullptr);
+    ~TEditorFileLoader() override;
+
+    // Opens the file, clears the document and loads the first slice.
+    bool open(const QString &fileName);
+    // Loads one more slice; false when the file is done or failed.
+    bool step();
+    // Runs the remaining slices from the event loop; emits finished().
+    void start();
+    // Runs all remaining slices now.
+    bool loadAll();
+
+    bool isDone() const { return m_done; }
+    const QString &errorText() const { return m_error; }
+    const TTextFileFormat &format() const { return m_format; }
+
+signals:
+    void finished(bool ok);
+
+private:
+    void appendUtf8(const char *data, qsizetype size);
+    void appendText(const QString &text);
+    bool restartAsWindows1252();
+    void finish(bool ok);
+
+    QsciScintillaBase &m_sci;
+    QFile m_file;
+    TTextFileFormat m_format;
+    QStringDecoder m_decoder;
+    QByteArray m_carry;
+    QTimer m_timer;
+    qint64 m_dataStart = 0;
+    bool m_formatKnown = false;
+    bool m_done = true;
+    bool m_ok = false;
+    QString m_error;
+};

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "editor/TSynCustomHighlighter.h"
+#include "editor/TSynLineScanner.h"
+
+// JavaScript. Ranges: block comments, strings continued with a backslash,
+// and template strings with nested substitutions. The label of the range is
+// the stack of open "${" substitutions, one character per level holding the
+// number of braces open inside it.
+class VYRA_EXPORT TSynJScriptSyn : public TSynLineHighlighter
+{
+public:
+    TSynJScriptSyn();
+    void tokenize(QStringView line, TSynRange &range, TSynLineOutput &out) const override;
+
+    enum Kind : quint8 { rkCode, rkComment, rkTemplate, rkDoubleString, rkSingleString };
+
+private:
+    void scanCode(TSynLineScanner &s, TSynRange &range, TSynLineOutput &out, bool &regexAllowed) const;
+    void scanComment(TSynLineScanner &s, TSynRange &range, TSynLineOutput &out) const;
+    void scanTemplate(TSynLineScanner &s, TSynRange &range, TSynLineOutput &out) const;
+    void scanString(TSynLineScanner &s, TSynRange &range, TSynLineOutput &out) const;
+    bool scanRegex(TSynLineScanner &s, TSynLineOutput &out) const;
+    void scanBrace(TSynLineScanner &s, TSynRange &range, TSynLineOutput &out) const;
+
+    TSynKeywords m_keywords;
+    TSynHighlighterAttributes *m_text;
+    TSynHighlighterAttributes *m_comment;
+    TSynHighlighterAttributes *m_identifier;
+    TSynHighlighterAttributes *m_keyword;
+    TSynHighlighterAttributes *m_number;
+    TSynHighlighterAttributes *m_string;
+    TSynHighlighterAttributes *m_template;
+    TSynHighlighterAttributes *m_regex;
+    TSynHighlighterAttributes *m_symbol;
+};

@@ -1,0 +1,6 @@
+#include "editor/TSynXMLSyn.h"
+
+TSynXMLSyn::TSynXMLSyn()
+    : TSynMarkupSyn({QStringLiteral("xml"), QStringLiteral("XML"), QStringLiteral("Element"), false})
+{
+}
