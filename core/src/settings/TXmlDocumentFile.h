@@ -1,0 +1,38 @@
+#pragma once
+
+#include "vyra_export.h"
+
+#include <QByteArray>
+#include <QString>
+#include <pugixml.hpp>
+
+// Reading and writing a whole XML document file for the settings serializer:
+// written as UTF-8 with two-blank indentation through a temporary file that
+// replaces the old one only when complete; a damaged file can be kept as a
+// copy beside it before it is replaced.
+class VYRA_EXPORT TXmlDocumentFile
+{
+public:
+    enum class TLoadStatus {
+        Missing,    // no such file
+        Loaded,     // parsed, with a document element
+        NoRoot,     // parsed, but empty or without a document element
+        Damaged,    // not well-formed
+        Unreadable, // exists but cannot be read
+    };
+
+    struct TLoadResult {
+        TLoadStatus status = TLoadStatus::Missing;
+        QString error; // German text for Damaged and Unreadable
+    };
+
+    static TLoadResult Load(const QString &fileName, pugi::xml_document &document);
+    static TLoadResult Parse(const QByteArray &data, pugi::xml_document &document);
+    // Writes the document; false with a German error text on failure, in
+    // which case the old file is left as it was.
+    static bool Save(const pugi::xml_document &document, const QString &fileName, QString *error);
+    static QByteArray ToBytes(const pugi::xml_document &document);
+    // Copies the file to a new name beside it ("<name>.damaged", numbered
+    // when taken) and returns that name; empty when the copy failed.
+    static QString KeepDamagedCopy(const QString &fileName);
+};
