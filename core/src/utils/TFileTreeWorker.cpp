@@ -48,6 +48,18 @@ int renameNoReplace(const QByteArray &from, const QByteArray &to)
     return ::rename(from.constData(), to.constData()) == 0 ? 0 : errno;
 }
 
+// Whether target (or, when it does not exist yet, its folder) lies on the
+// file system of the source, so that a rename can move it.
+bool onSameDevice(const struct stat &source, const QString &target)
+{
+    struct stat info = {};
+    if (::lstat(nativePath(target).constData(), &info) != 0
+        && ::stat(nativePath(QFileInfo(target).path()).constData(), &info) != 0) {
+        return true; // let the rename tell
+    }
+    return info.st_dev == source.st_dev;
+}
+
 } // namespace
 
 void TFileTreeWorker::ClearError()
@@ -159,8 +171,10 @@ bool TFileTreeWorker::copyLink(const QString &source, const QString &target)
     bool skip = false;
     if (!mayWrite(target, skip))
         return false;
-    if (skip)
+    if (skip) {
+        m_skipped.insert(source);
         return true;
+    }
     char buffer[4096];
     const ssize_t length = ::readlink(nativePath(source).constData(), buffer, sizeof(buffer) - 1);
     if (length < 0)
@@ -179,8 +193,10 @@ bool TFileTreeWorker::copyFile(const QString &source, const QString &target)
     bool skip = false;
     if (!mayWrite(target, skip))
         return false;
-    if (skip)
+    if (skip) {
+        m_skipped.insert(source);
         return true;
+    }
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
         return fail(EIO, QStringLiteral("Die Datei „%1“ kann nicht gelesen werden: %2").arg(source, in.errorString()));
@@ -215,6 +231,8 @@ bool TFileTreeWorker::MoveTree(const QString &source, const QString &target)
     struct stat info = {};
     if (!lstatPath(source, info))
         return failErrno(errno, QStringLiteral("Die Quelle kann nicht gelesen werden:"), source);
+    if (!onSameDevice(info, target))
+        return copyThenDelete(source, target);
     struct stat existing = {};
     const bool targetExists = lstatPath(target, existing);
     if (targetExists && S_ISDIR(info.st_mode) && S_ISDIR(existing.st_mode))
@@ -235,15 +253,40 @@ bool TFileTreeWorker::MoveTree(const QString &source, const QString &target)
                                   : renameNoReplace(from, to);
     if (code == 0)
         return true;
-    if (code != EXDEV)
+    if (code != EXDEV) // two mounts of one file system also refuse to rename
         return failErrno(code, QStringLiteral("Verschieben nicht möglich:"), source);
-    // Another file system: the source goes only after its copy is complete.
     const TCollision previous = m_collision;
     if (targetExists)
         m_collision = TCollision::Overwrite;
-    const bool copied = CopyTree(source, target);
+    const bool moved = copyThenDelete(source, target);
     m_collision = previous;
-    return copied && DeleteTree(source);
+    return moved;
+}
+
+bool TFileTreeWorker::copyThenDelete(const QString &source, const QString &target)
+{
+    // The source goes only after the whole copy is complete, and what the
+    // user chose to skip stays where it is.
+    m_skipped.clear();
+    if (!CopyTree(source, target))
+        return false;
+    return deleteCopied(source);
+}
+
+bool TFileTreeWorker::deleteCopied(const QString &path)
+{
+    if (m_skipped.contains(path))
+        return true;
+    struct stat info = {};
+    if (!lstatPath(path, info) || !S_ISDIR(info.st_mode))
+        return DeleteTree(path);
+    for (const QFileInfo &entry : children(path)) {
+        if (!deleteCopied(entry.filePath()))
+            return false;
+    }
+    if (::rmdir(nativePath(path).constData()) != 0 && errno != ENOTEMPTY)
+        return failErrno(errno, QStringLiteral("Der Ordner kann nicht gelöscht werden:"), path);
+    return true;
 }
 
 bool TFileTreeWorker::moveFolderInto(const QString &source, const QString &target)

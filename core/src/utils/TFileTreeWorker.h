@@ -2,6 +2,7 @@
 
 #include "vyra_export.h"
 
+#include <QSet>
 #include <QString>
 #include <atomic>
 #include <functional>
@@ -30,8 +31,9 @@ public:
 
     // Copies a file, link or folder tree to target; an existing target folder is merged.
     bool CopyTree(const QString &source, const QString &target);
-    // Renames when possible, otherwise (another file system, or a target folder
-    // to merge into) copies and deletes the source after the copy succeeded.
+    // Renames when possible (merging into an existing folder entry by entry).
+    // Across file systems the whole tree is copied first and the source
+    // deleted only when the copy succeeded; skipped files stay in place.
     bool MoveTree(const QString &source, const QString &target);
     // Deletes a file, link or folder tree for good.
     bool DeleteTree(const QString &path);
@@ -51,6 +53,8 @@ private:
     bool copyLink(const QString &source, const QString &target);
     bool copyFolder(const QString &source, const QString &target);
     bool moveFolderInto(const QString &source, const QString &target);
+    bool copyThenDelete(const QString &source, const QString &target);
+    bool deleteCopied(const QString &path);
     bool mayWrite(const QString &target, bool &skip);
     bool report(const QString &file, qint64 bytes);
     bool fail(int code, const QString &text);
@@ -63,4 +67,5 @@ private:
     bool m_aborted = false;
     int m_errorCode = 0;
     QString m_errorText;
+    QSet<QString> m_skipped; // sources left in place on request during a copy
 };
