@@ -116,7 +116,7 @@ bool TVYRASettings::Save()
     const QString copy = m_serializer->TakeBackupFileName();
     if (saved && !copy.isEmpty())
         TellAboutDamagedCopy(copy);
-    CallSettingsSavedHandlers();
+    m_savedHandlers.CallAllHandlers(this);
     return saved;
 }
 
@@ -181,24 +181,4 @@ bool TVYRASettings::GetEditorMode() const
 std::unique_ptr<QSettings> TVYRASettings::OpenRegistry() const
 {
     return TVYRARegistry::Open(m_registryRoot, m_registryKey);
-}
-
-int TVYRASettings::AddOnSettingsSavedHandler(TSettingsSavedHandler handler)
-{
-    const int id = m_nextHandlerId++;
-    m_savedHandlers.emplace_back(id, std::move(handler));
-    return id;
-}
-
-void TVYRASettings::RemoveOnSettingsSavedHandler(int id)
-{
-    std::erase_if(m_savedHandlers, [id](const auto &entry) { return entry.first == id; });
-}
-
-void TVYRASettings::CallSettingsSavedHandlers()
-{
-    // A handler may add or remove handlers while it runs.
-    const auto handlers = m_savedHandlers;
-    for (const auto &entry : handlers)
-        entry.second(this);
 }

@@ -7,11 +7,11 @@
 #include "settings/TVYRADefaultEditorSettings.h"
 #include "settings/TVYRAEditorSettings.h"
 #include "settings/TVYRAUserText.h"
+#include "utils/TEventList.h"
 
 #include <QStringList>
 #include <functional>
 #include <memory>
-#include <vector>
 
 class QSettings;
 class TVYRASettings;
@@ -37,8 +37,6 @@ class VYRA_EXPORT TVYRASettings : public TVYRAPersistent
     Q_PROPERTY(TVYRAUserText *UserDefinedText READ UserDefinedText)
 
 public:
-    using TSettingsSavedHandler = std::function<void(TVYRASettings *settings)>;
-
     // Creates the groups, applies the defaults and, with initNow, loads the
     // file through LoadOrRecover.
     TVYRASettings(const QString &fileName, bool initNow, QObject *parent = nullptr);
@@ -78,10 +76,15 @@ public:
     void SetRegistryKey(const QString &key) { m_registryKey = key; }
     std::unique_ptr<QSettings> OpenRegistry() const;
 
-    // Returns an id for RemoveOnSettingsSavedHandler; handlers are called in
-    // the order they were added.
-    int AddOnSettingsSavedHandler(TSettingsSavedHandler handler);
-    void RemoveOnSettingsSavedHandler(int id);
+    // Handlers called with the settings object after every save, in the
+    // order they were added (the document container reapplies the editor
+    // settings to the open documents).
+    void AddOnSettingsSavedHandler(const TEventHandler &handler) { m_savedHandlers.AddHandler(handler); }
+    void RemoveOnSettingsSavedHandler(const TEventHandler &handler) { m_savedHandlers.DeleteHandler(handler); }
+    template <class T, class M>
+    void AddOnSettingsSavedHandler(T *object, M method) { m_savedHandlers.AddHandler(object, method); }
+    template <class T, class M>
+    void RemoveOnSettingsSavedHandler(T *object, M method) { m_savedHandlers.DeleteHandler(object, method); }
 
     TVYRAAdvancedSettings *Advanced() const { return m_advanced; }
     TVYRAAutoSave *AutoSave() const { return m_autoSave; }
@@ -127,7 +130,6 @@ protected:
     }
 
 private:
-    void CallSettingsSavedHandlers();
     void TellAboutDamagedCopy(const QString &copyFileName);
 
     QString m_fileName;
@@ -136,8 +138,7 @@ private:
     std::unique_ptr<TXmlSerializer> m_serializer;
     quint32 m_registryRoot = 0;
     QString m_registryKey;
-    std::vector<std::pair<int, TSettingsSavedHandler>> m_savedHandlers;
-    int m_nextHandlerId = 1;
+    TEventList m_savedHandlers{this};
 
     TVYRAAdvancedSettings *m_advanced = nullptr;
     TVYRAAutoSave *m_autoSave = nullptr;

@@ -6,10 +6,10 @@
 #include <QString>
 #include <pugixml.hpp>
 
-// Reading and writing a whole XML document file for the settings serializer:
-// written as UTF-8 with two-blank indentation through a temporary file that
-// replaces the old one only when complete; a damaged file can be kept as a
-// copy beside it before it is replaced.
+// A whole XML document file for the settings serializer: loading tells a
+// missing, empty, damaged and unreadable file apart; saving goes through the
+// common XML helpers (UTF-8, a temporary file that replaces the old one only
+// when complete); a damaged file can be kept as a copy beside it.
 class VYRA_EXPORT TXmlDocumentFile
 {
 public:

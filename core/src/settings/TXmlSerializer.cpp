@@ -4,10 +4,10 @@
 #include "settings/TPropertyText.h"
 #include "settings/TVYRACollection.h"
 #include "settings/TXmlDocumentFile.h"
+#include "utils/XmlNodes.h"
 
 #include <QHash>
 #include <algorithm>
-#include <cctype>
 #include <utility>
 
 namespace {
@@ -16,15 +16,6 @@ void removeChildren(pugi::xml_node element)
 {
     while (pugi::xml_node child = element.first_child())
         element.remove_child(child);
-}
-
-bool isXmlName(const QByteArray &name)
-{
-    if (name.isEmpty() || !(std::isalpha(uchar(name[0])) || name[0] == '_'))
-        return false;
-    return std::all_of(name.begin(), name.end(), [](char c) {
-        return std::isalnum(uchar(c)) || c == '_' || c == '-' || c == '.';
-    });
 }
 
 } // namespace
@@ -82,10 +73,10 @@ QString TXmlSerializer::ElementText(pugi::xml_node element)
 QByteArray TXmlSerializer::ItemElementName(const QObject *item)
 {
     const auto *collectionItem = qobject_cast<const TVYRACollectionItem *>(item);
-    const QByteArray name = collectionItem ? collectionItem->DisplayName().toUtf8() : QByteArray();
-    if (name == item->metaObject()->className() || !isXmlName(name))
+    const QString name = collectionItem ? collectionItem->DisplayName() : QString();
+    if (name == QLatin1StringView(item->metaObject()->className()) || !IsValidXmlName(name))
         return QByteArrayLiteral("item");
-    return name;
+    return name.toUtf8();
 }
 
 void TXmlSerializer::WriteClass(const QObject *object, pugi::xml_node element) const
@@ -248,9 +239,6 @@ bool TXmlSerializer::SaveToFile(const QObject *object, bool force)
     if (!PrepareSave(force, rootName))
         return false;
     pugi::xml_document document;
-    pugi::xml_node declaration = document.append_child(pugi::node_declaration);
-    declaration.append_attribute("version") = "1.0";
-    declaration.append_attribute("encoding") = "UTF-8";
     WriteClass(object, document.append_child(rootName.toUtf8().constData()));
     if (!TXmlDocumentFile::Save(document, m_fileName, &m_lastError))
         return false;
