@@ -104,7 +104,11 @@ void TSynCssSyn::scanToken(TSynLineScanner &s, TSynRange &range, TSynLineOutput 
         s.advance();
         s.scanIdentifier();
         out.add(start, s.pos() - start, m_atRule);
-    } else if ((c.isDigit() || (c == u'.' && s.peek().isDigit())) && range.kind != rkSelector) {
+    } else if ((c.isDigit() || (c == u'.' && s.peek().isDigit())
+                || ((c == u'-' || c == u'+') && (s.peek().isDigit() || s.peek() == u'.')))
+               && range.kind != rkSelector) {
+        if (!c.isDigit() && c != u'.')
+            s.advance();
         s.scanNumber();
         s.scanIdentifier(u"%");
         out.add(start, s.pos() - start, m_number);

@@ -147,7 +147,8 @@ void TSynLexerBridge::onModified(int position, int modificationType, const char 
         m_editOldEndState = pending || lastLine >= m_validLines
                                 ? -1
                                 : int(sci->SendScintilla(QsciScintillaBase::SCI_GETLINESTATE, lastLine));
-        m_editLastLine = lastLine;
+        m_editFirstLine = pending ? std::min(m_editFirstLine, line) : line;
+        m_editLastLine = std::max(lastLine, pending ? m_editLastLine : 0L);
     } else if (after) {
         if (m_editLastLine >= 0)
             m_editLastLine = std::max(line, m_editLastLine + linesAdded);
@@ -169,7 +170,7 @@ void TSynLexerBridge::styleText(int start, int end)
     startStyling(int(sci->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, line)));
     for (; line < lineCount; ++line) {
         const int storedId = int(sci->SendScintilla(QsciScintillaBase::SCI_GETLINESTATE, line));
-        const bool inEdit = m_editLastLine >= 0 && line <= m_editLastLine;
+        const bool inEdit = m_editLastLine >= 0 && line >= m_editFirstLine && line <= m_editLastLine;
         // The state this line ended with before, when it is still known.
         int previousId = inEdit ? -1 : storedId;
         if (inEdit && line == m_editLastLine) {
@@ -179,7 +180,8 @@ void TSynLexerBridge::styleText(int start, int end)
         styleLine(line, state);
         if (previousId >= 0 && m_states.idOf(state) == previousId && line + 1 < m_validLines) {
             // Everything below was styled from this very state.
-            startStyling(int(sci->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, m_validLines)));
+            const long length = sci->SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
+            startStyling(int(std::min(length, sci->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, m_validLines))));
             return;
         }
         m_validLines = line + 1;

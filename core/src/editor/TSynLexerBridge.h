@@ -63,7 +63,8 @@ private:
     QColor m_paper = Qt::white;
     TSynLineOutput m_out;
     long m_validLines = 0;      // lines [0, m_validLines) carry valid styles and states
-    long m_editLastLine = -1;   // last line of the region of a pending edit
+    long m_editFirstLine = -1;  // region of a pending edit
+    long m_editLastLine = -1;
     int m_editOldEndState = -1; // state id at that region's end before the edit
     long long m_linesStyled = 0;
 };
