@@ -112,6 +112,13 @@ TEST(SHFileOperation, PairwiseTargetsMasksAndCollisions)
     ASSERT_TRUE(op.ExecuteOperation());
     EXPECT_TRUE(QFileInfo::exists(dir.filePath("x/a - Kopie (2).txt")));
 
+    // A target ending in "/" is a folder even for a single source.
+    op.Reset();
+    op.SourceFiles() << dir.filePath("src/b.php");
+    op.TargetFiles() << dir.filePath("newfolder/");
+    ASSERT_TRUE(op.ExecuteOperation()) << op.GetErrorText().toStdString();
+    EXPECT_EQ(readFile(dir.filePath("newfolder/b.php")), "<?php");
+
     op.Reset();
     op.SourceFiles() << dir.filePath("src/a.txt") << dir.filePath("src/b.php") << dir.filePath("src/sub");
     op.TargetFiles() << dir.filePath("y") << dir.filePath("z");

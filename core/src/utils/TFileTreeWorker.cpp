@@ -131,6 +131,15 @@ bool TFileTreeWorker::mayWrite(const QString &target, bool &skip)
     return failErrno(EEXIST, QStringLiteral("Die Datei existiert bereits:"), target);
 }
 
+bool TFileTreeWorker::beginWrite(const QString &source, const QString &target, bool &skip)
+{
+    if (!report(source, 0) || !mayWrite(target, skip))
+        return false;
+    if (skip)
+        m_skipped.insert(source);
+    return true;
+}
+
 bool TFileTreeWorker::CopyTree(const QString &source, const QString &target)
 {
     struct stat info = {};
@@ -166,15 +175,11 @@ bool TFileTreeWorker::copyFolder(const QString &source, const QString &target)
 
 bool TFileTreeWorker::copyLink(const QString &source, const QString &target)
 {
-    if (!report(source, 0))
-        return false;
     bool skip = false;
-    if (!mayWrite(target, skip))
+    if (!beginWrite(source, target, skip))
         return false;
-    if (skip) {
-        m_skipped.insert(source);
+    if (skip)
         return true;
-    }
     char buffer[4096];
     const ssize_t length = ::readlink(nativePath(source).constData(), buffer, sizeof(buffer) - 1);
     if (length < 0)
@@ -188,15 +193,11 @@ bool TFileTreeWorker::copyLink(const QString &source, const QString &target)
 
 bool TFileTreeWorker::copyFile(const QString &source, const QString &target)
 {
-    if (!report(source, 0))
-        return false;
     bool skip = false;
-    if (!mayWrite(target, skip))
+    if (!beginWrite(source, target, skip))
         return false;
-    if (skip) {
-        m_skipped.insert(source);
+    if (skip)
         return true;
-    }
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
         return fail(EIO, QStringLiteral("Die Datei „%1“ kann nicht gelesen werden: %2").arg(source, in.errorString()));

@@ -56,6 +56,8 @@ private:
     bool copyThenDelete(const QString &source, const QString &target);
     bool deleteCopied(const QString &path);
     bool mayWrite(const QString &target, bool &skip);
+    // Reports the entry and checks its target; skip when the user kept the old one.
+    bool beginWrite(const QString &source, const QString &target, bool &skip);
     bool report(const QString &file, qint64 bytes);
     bool fail(int code, const QString &text);
     bool failErrno(int code, const QString &what, const QString &path);

@@ -138,18 +138,21 @@ bool TSHFileOperation::planTargets(const QStringList &sources, bool masked, QLis
     }
     if (targets.isEmpty())
         return fail(EINVAL, QStringLiteral("Es wurde kein Ziel angegeben."));
-    const bool oneFolder = targets.size() == 1 && (masked || sources.size() > 1);
+    const bool oneFolder =
+        targets.size() == 1 && (masked || sources.size() > 1 || IsPathDelimiter(targets.first().back()));
     if (!oneFolder && targets.size() != sources.size()) {
         return fail(EINVAL, QStringLiteral("Die Anzahl der Ziele (%1) passt nicht zur Anzahl der Quellen (%2).")
                                 .arg(targets.size())
                                 .arg(sources.size()));
     }
     for (qsizetype i = 0; i < sources.size(); ++i) {
-        const QString target = ExcludeTrailingPathDelimiter(oneFolder ? targets.first() : targets.at(i));
+        const QString given = oneFolder ? targets.first() : targets.at(i);
+        const QString target = ExcludeTrailingPathDelimiter(given);
         const QString name = ExtractFileName(sources.at(i));
-        if (oneFolder && entryExists(target) && !QFileInfo(target).isDir())
+        const bool namesFolder = oneFolder || IsPathDelimiter(given.back());
+        if (namesFolder && entryExists(target) && !QFileInfo(target).isDir())
             return fail(ENOTDIR, QStringLiteral("Das Ziel „%1“ ist kein Ordner.").arg(target));
-        const bool intoFolder = oneFolder || QFileInfo(target).isDir();
+        const bool intoFolder = namesFolder || QFileInfo(target).isDir();
         items.append({absoluteClean(sources.at(i)), absoluteClean(intoFolder ? target + QLatin1Char('/') + name : target)});
     }
     return true;

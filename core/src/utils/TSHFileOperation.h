@@ -47,7 +47,7 @@ struct VYRA_EXPORT TSHFileOperationProgress {
 // Sources may end in a mask ("/w/img/*.png"). Targets:
 // - one target: with several sources (or a mask) a folder that receives them
 //   all, created when missing; with one source the new name, or, when it is an
-//   existing folder, the folder that receives the source;
+//   existing folder or ends in "/", the folder that receives the source;
 // - as many targets as sources (fofMultiDestFiles, set whenever targets are
 //   given): each source goes to its own target by the same rule.
 // An existing file is replaced only with fofNoConfirmation or when the confirm

@@ -126,7 +126,7 @@ bool GetNodeBool(const pugi::xml_node &node, const QString &childName, bool defa
     return parseBool(GetNodeText(node, childName)).value_or(defaultValue);
 }
 
-void SetNodeText(pugi::xml_node &node, const QString &childName, const QString &value, bool Escape)
+void SetNodeText(pugi::xml_node node, const QString &childName, const QString &value, bool Escape)
 {
     if (!node)
         return;
@@ -144,12 +144,12 @@ void SetNodeText(pugi::xml_node &node, const QString &childName, const QString &
     child.append_child(asCData ? pugi::node_cdata : pugi::node_pcdata).set_value(text.constData());
 }
 
-void SetNodeBool(pugi::xml_node &node, const QString &childName, bool value, bool Escape)
+void SetNodeBool(pugi::xml_node node, const QString &childName, bool value, bool Escape)
 {
     SetNodeText(node, childName, value ? QStringLiteral("True") : QStringLiteral("False"), Escape);
 }
 
-void SetNodeInt(pugi::xml_node &node, const QString &childName, int value, bool Escape)
+void SetNodeInt(pugi::xml_node node, const QString &childName, int value, bool Escape)
 {
     SetNodeText(node, childName, QString::number(value), Escape);
 }

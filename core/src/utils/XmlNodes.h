@@ -28,10 +28,10 @@ VYRA_EXPORT bool GetNodeBool(const pugi::xml_node &node, const QString &childNam
 // missing. Every text reads back unchanged through GetNodeText. With Escape
 // the text is written with markup characters escaped; without, it is written
 // as a CDATA section so the file shows it as typed.
-VYRA_EXPORT void SetNodeText(pugi::xml_node &node, const QString &childName, const QString &value,
+VYRA_EXPORT void SetNodeText(pugi::xml_node node, const QString &childName, const QString &value,
                              bool Escape = true);
-VYRA_EXPORT void SetNodeBool(pugi::xml_node &node, const QString &childName, bool value, bool Escape = true);
-VYRA_EXPORT void SetNodeInt(pugi::xml_node &node, const QString &childName, int value, bool Escape = true);
+VYRA_EXPORT void SetNodeBool(pugi::xml_node node, const QString &childName, bool value, bool Escape = true);
+VYRA_EXPORT void SetNodeInt(pugi::xml_node node, const QString &childName, int value, bool Escape = true);
 
 // Writes a new document "<rootName>" with one empty child per name, creating
 // the folder when missing. False when a name is no valid XML name or the file
