@@ -26,7 +26,7 @@ QString SHA_HashBytes(const QByteArray &bytes) { return hexDigest(bytes, QCrypto
 
 QString SHA_HashStream(QIODevice &stream)
 {
-    if (!stream.isSequential() && !stream.seek(0))
+    if (!stream.isReadable() || (!stream.isSequential() && !stream.seek(0)))
         return {};
     QCryptographicHash hash(QCryptographicHash::Sha1);
     if (!hash.addData(&stream))
