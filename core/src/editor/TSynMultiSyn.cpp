@@ -55,7 +55,7 @@ void TSynMultiSyn::highlightLine(QStringView line, TLineState &state, TSynLineOu
         state.scheme = -1;
         state.range = {};
     }
-    const QList<TSynMarker> markers = scanMarkers(line, state.scheme);
+    const QList<TSynMarker> markers = scanMarkers(line, state);
     const int base = out.offset();
     int pos = 0;
     for (const TSynMarker &marker : markers) {

@@ -39,9 +39,10 @@ public:
     virtual void schemeChanged(const TScheme &scheme);
 
 protected:
-    // The markers of one line in order. openScheme is the scheme open at the
-    // line's start (-1 = none). Must not raise.
-    virtual QList<TSynMarker> scanMarkers(QStringView line, int openScheme) const = 0;
+    // The markers of one line in order. state is the state at the line's
+    // start: state.scheme is the open scheme (-1 = none), state.range the
+    // range of its highlighter. Must not raise.
+    virtual QList<TSynMarker> scanMarkers(QStringView line, const TLineState &state) const = 0;
     static void addMarker(QList<TSynMarker> &markers, int scheme, int start, int length, QStringView text,
                           bool isOpenMarker);
 

@@ -1,0 +1,189 @@
+#include "highlighter/TSynMultiSynPCRE.h"
+
+#include "editor/TSynPHPSyn.h"
+#include "php/TPHPComments.h"
+#include "regex/RegexCreate.h"
+#include "regex/RegexExceptions.h"
+
+namespace {
+
+const QString kPhpOpenPattern = QStringLiteral("<\\?");
+const QString kPhpClosePattern = QStringLiteral("\\?>");
+
+std::shared_ptr<IRegex> compileQuietly(const QString &pattern, bool caseSensitive)
+{
+    if (pattern.isEmpty())
+        return nullptr;
+    try {
+        TRegCompileOptions options;
+        if (!caseSensitive)
+            options |= TRegCompileOption::rcoIgnoreCase;
+        return RegexCreate(pattern, options);
+    } catch (...) {
+        return nullptr;
+    }
+}
+
+// Strings and block comments hide a close tag; a line comment does not, as
+// PHP ends a line comment at "?>".
+bool hiddenInPhp(TPHPComments &comments, int pos, int length)
+{
+    comments.FullParse();
+    for (int i = 0; i < comments.GetCommentCount(); ++i) {
+        const TPHPComment &entry = comments.GetComments(i);
+        if (entry.Start <= pos && pos + length <= entry.End())
+            return !entry.IsLineComment;
+        if (entry.Start > pos)
+            break;
+    }
+    return false;
+}
+
+} // namespace
+
+TSynMultiSynPCRE::TSynMultiSynPCRE(QString name, QString longName)
+    : TSynMultiSyn(std::move(name), std::move(longName))
+{
+}
+
+TSynMultiSynPCRE::~TSynMultiSynPCRE() = default;
+
+void TSynMultiSynPCRE::checkExpression(const QString &expr) const
+{
+    if (expr.isEmpty() || expr == QLatin1String(PhpStartExpr) || expr == QLatin1String(PhpEndExpr))
+        return;
+    try {
+        RegexCreate(expr);
+    } catch (const ERegexException &e) {
+        throw ERegexException(QStringLiteral("Regular Expression \"%1\" invalid.\r\nError details: %2.")
+                                  .arg(expr, e.message()));
+    }
+}
+
+void TSynMultiSynPCRE::schemeChanged(const TScheme &scheme)
+{
+    m_compiled.remove(&scheme);
+    compiled(scheme);
+}
+
+const TSynMultiSynPCRE::TCompiledScheme &TSynMultiSynPCRE::compiled(const TScheme &scheme) const
+{
+    auto it = m_compiled.find(&scheme);
+    if (it != m_compiled.end() && it->startExpr == scheme.startExpr() && it->endExpr == scheme.endExpr()
+        && it->caseSensitive == scheme.caseSensitive())
+        return *it;
+    TCompiledScheme entry{scheme.startExpr(), scheme.endExpr(), scheme.caseSensitive(), nullptr, nullptr};
+    const bool phpStart = scheme.startExpr() == QLatin1String(PhpStartExpr);
+    const bool phpEnd = scheme.endExpr() == QLatin1String(PhpEndExpr);
+    entry.start = compileQuietly(phpStart ? kPhpOpenPattern : scheme.startExpr(), phpStart || scheme.caseSensitive());
+    entry.end = compileQuietly(phpEnd ? kPhpClosePattern : scheme.endExpr(), phpEnd || scheme.caseSensitive());
+    return *m_compiled.insert(&scheme, entry);
+}
+
+bool TSynMultiSynPCRE::findStart(const TScheme &scheme, const QString &text, int offset, int &index,
+                                 int &length) const
+{
+    const auto &pattern = compiled(scheme).start;
+    if (!pattern)
+        return false;
+    // The text before a PHP block is not PHP, so a start is never checked
+    // against PHP strings and comments.
+    const std::shared_ptr<IMatch> match = pattern->Match(text.mid(offset));
+    if (!match || !match->Success())
+        return false;
+    index = offset + match->Index();
+    length = match->Length();
+    return true;
+}
+
+bool TSynMultiSynPCRE::findEnd(const TScheme &scheme, const QString &text, int offset, const QString &phpSource,
+                               int phpShift, int &index, int &length) const
+{
+    const auto &pattern = compiled(scheme).end;
+    if (!pattern)
+        return false;
+    const QString rest = text.mid(offset);
+    if (scheme.endExpr() != QLatin1String(PhpEndExpr)) {
+        const std::shared_ptr<IMatch> match = pattern->Match(rest);
+        if (!match || !match->Success())
+            return false;
+        index = offset + match->Index();
+        length = match->Length();
+        return true;
+    }
+    // The comment index covers the PHP code only; a hidden close tag is
+    // skipped for the next one.
+    TPHPComments comments;
+    comments.SetSource(phpSource);
+    const std::shared_ptr<IMatchCollection> matches = pattern->Matches(rest);
+    for (int i = 0; matches && i < matches->Count(); ++i) {
+        const std::shared_ptr<IMatch> match = matches->Items(i);
+        const int at = offset + match->Index();
+        if (hiddenInPhp(comments, at + phpShift, match->Length()))
+            continue;
+        index = at;
+        length = match->Length();
+        return true;
+    }
+    return false;
+}
+
+QString TSynMultiSynPCRE::carriedOpener(const TLineState &state) const
+{
+    if (state.scheme < 0 || state.scheme >= schemeCount()
+        || !dynamic_cast<const TSynPHPSyn *>(scheme(state.scheme).highlighter()))
+        return {};
+    switch (state.range.kind) {
+    case TSynPHPSyn::rkComment:
+    case TSynPHPSyn::rkDocComment: return QStringLiteral("/*");
+    case TSynPHPSyn::rkString: return QStringLiteral("\"");
+    case TSynPHPSyn::rkSingle: return QStringLiteral("'");
+    case TSynPHPSyn::rkBacktick: return QStringLiteral("`");
+    case TSynPHPSyn::rkHeredoc: return QStringLiteral("<<<") + state.range.label + u'\n';
+    case TSynPHPSyn::rkNowdoc: return QStringLiteral("<<<'") + state.range.label + QStringLiteral("'\n");
+    default: return {};
+    }
+}
+
+QList<TSynMarker> TSynMultiSynPCRE::scanMarkers(QStringView line, const TLineState &state) const
+{
+    QList<TSynMarker> markers;
+    const QString text = line.toString();
+    int offset = 0;
+    int open = state.scheme;
+    // A string or comment still open from the line before hides close tags
+    // in this line as well.
+    const QString opener = carriedOpener(state);
+    int blockStart = 0; // where the open scheme's text starts in this line
+    while (offset < text.size()) {
+        int index = -1;
+        int length = 0;
+        int found = -1;
+        try {
+            if (open >= 0) {
+                const QString lead = blockStart == 0 ? opener : QString();
+                if (findEnd(scheme(open), text, offset, lead + text.mid(blockStart),
+                            int(lead.size()) - blockStart, index, length))
+                    found = open;
+            } else {
+                for (int i = 0; i < schemeCount() && found < 0; ++i) {
+                    if (scheme(i).isUsable() && findStart(scheme(i), text, offset, index, length))
+                        found = i;
+                }
+            }
+        } catch (...) {
+            // A pattern that fails while matching counts as no match.
+            found = -1;
+        }
+        if (found < 0)
+            break;
+        addMarker(markers, found, index, length, QStringView(text).mid(index, length), open < 0);
+        offset = index + length;
+        open = open < 0 ? found : -1;
+        blockStart = offset;
+        // A match that consumes nothing would be found again at the same place.
+        if (length == 0)
+            break;
+    }
+    return markers;
+}

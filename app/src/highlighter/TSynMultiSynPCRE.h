@@ -1,0 +1,52 @@
+#pragma once
+
+#include "editor/TSynMultiSyn.h"
+
+#include <QHash>
+#include <memory>
+
+class IRegex;
+class TPHPComments;
+
+// The program's multi-highlighter: scheme markers are found with the
+// regular-expression facade. "phpstartexpr" and "phpendexpr" stand for the PHP
+// open and close tags; a close tag inside a PHP string or block comment does
+// not end PHP. Each expression is compiled once, when it is set.
+class TSynMultiSynPCRE : public TSynMultiSyn
+{
+public:
+    static constexpr const char *PhpStartExpr = "phpstartexpr";
+    static constexpr const char *PhpEndExpr = "phpendexpr";
+
+    TSynMultiSynPCRE(QString name, QString longName);
+    ~TSynMultiSynPCRE() override;
+
+    // Raises ERegexException "Regular Expression "%s" invalid.\r\nError details: %s."
+    void checkExpression(const QString &expr) const override;
+    void schemeChanged(const TScheme &scheme) override;
+
+protected:
+    QList<TSynMarker> scanMarkers(QStringView line, const TLineState &state) const override;
+
+private:
+    struct TCompiledScheme
+    {
+        QString startExpr;
+        QString endExpr;
+        bool caseSensitive = true;
+        std::shared_ptr<IRegex> start;
+        std::shared_ptr<IRegex> end;
+    };
+
+    const TCompiledScheme &compiled(const TScheme &scheme) const;
+    QString carriedOpener(const TLineState &state) const;
+    // First match of the end pattern in text from offset; -1 when none.
+    // phpSource is the PHP code of the open block in this line, led by what
+    // reopens a string or comment carried over from the line before;
+    // phpShift maps its positions to the line's.
+    bool findEnd(const TScheme &scheme, const QString &text, int offset, const QString &phpSource, int phpShift,
+                 int &index, int &length) const;
+    bool findStart(const TScheme &scheme, const QString &text, int offset, int &index, int &length) const;
+
+    mutable QHash<const TScheme *, TCompiledScheme> m_compiled;
+};
