@@ -5,6 +5,7 @@
 #include "settings/VYRASettingsTypes.h"
 #include "TestSupport.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -188,6 +189,27 @@ TEST_F(XmlSerializerTest, RoundTripsEveryKindAndSavesIdenticalBytes)
 
     ASSERT_TRUE(serializer.SaveToFile(&read));
     EXPECT_EQ(readFile(file()), first);
+}
+
+TEST_F(XmlSerializerTest, AnUnchangedFileIsNotRewritten)
+{
+    TTestObject object;
+    TXmlSerializer serializer(file(), QStringLiteral("root"));
+    ASSERT_TRUE(serializer.SaveToFile(&object));
+    const QDateTime past = QDateTime::currentDateTime().addDays(-3);
+    {
+        QFile stored(file());
+        ASSERT_TRUE(stored.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(stored.setFileTime(past, QFileDevice::FileModificationTime));
+    }
+    int saved = 0;
+    serializer.OnSaved = [&](TXmlSerializer *) { ++saved; };
+    ASSERT_TRUE(serializer.SaveToFile(&object));
+    EXPECT_EQ(saved, 1);
+    EXPECT_EQ(QFileInfo(file()).lastModified().toSecsSinceEpoch(), past.toSecsSinceEpoch());
+    object.Name = QStringLiteral("changed");
+    ASSERT_TRUE(serializer.SaveToFile(&object));
+    EXPECT_NE(QFileInfo(file()).lastModified().toSecsSinceEpoch(), past.toSecsSinceEpoch());
 }
 
 TEST_F(XmlSerializerTest, AwkwardTextsReadBackExactly)

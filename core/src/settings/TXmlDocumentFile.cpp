@@ -22,7 +22,8 @@ TXmlDocumentFile::TLoadResult TXmlDocumentFile::Parse(const QByteArray &data, pu
     return {TLoadStatus::Loaded, {}};
 }
 
-TXmlDocumentFile::TLoadResult TXmlDocumentFile::Load(const QString &fileName, pugi::xml_document &document)
+TXmlDocumentFile::TLoadResult TXmlDocumentFile::Load(const QString &fileName, pugi::xml_document &document,
+                                                     QByteArray *raw)
 {
     document.reset();
     if (!QFileInfo::exists(fileName))
@@ -34,6 +35,8 @@ TXmlDocumentFile::TLoadResult TXmlDocumentFile::Load(const QString &fileName, pu
     if (file.error() != QFileDevice::NoError)
         return {TLoadStatus::Unreadable,
                 QStringLiteral("Die Datei \"%1\" konnte nicht gelesen werden: %2").arg(fileName, file.errorString())};
+    if (raw)
+        *raw = data;
     TLoadResult result = Parse(data, document);
     if (result.status == TLoadStatus::Damaged)
         result.error = QStringLiteral("Die Datei \"%1\" ist beschädigt. %2").arg(fileName, result.error);

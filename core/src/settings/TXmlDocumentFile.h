@@ -26,7 +26,8 @@ public:
         QString error; // German text for Damaged and Unreadable
     };
 
-    static TLoadResult Load(const QString &fileName, pugi::xml_document &document);
+    // Loads the file; raw receives its bytes when given.
+    static TLoadResult Load(const QString &fileName, pugi::xml_document &document, QByteArray *raw = nullptr);
     static TLoadResult Parse(const QByteArray &data, pugi::xml_document &document);
     // Writes the document; false with a German error text on failure, in
     // which case the old file is left as it was.

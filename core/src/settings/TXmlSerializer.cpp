@@ -195,11 +195,11 @@ void TXmlSerializer::ReadCollection(TVYRACollection *collection, pugi::xml_node 
     }
 }
 
-bool TXmlSerializer::PrepareSave(bool force, QString &rootName)
+bool TXmlSerializer::PrepareSave(bool force, QString &rootName, QByteArray &stored)
 {
     using Status = TXmlDocumentFile::TLoadStatus;
     pugi::xml_document existing;
-    const TXmlDocumentFile::TLoadResult loaded = TXmlDocumentFile::Load(m_fileName, existing);
+    const TXmlDocumentFile::TLoadResult loaded = TXmlDocumentFile::Load(m_fileName, existing, &stored);
     rootName = m_rootName;
     switch (loaded.status) {
     case Status::Missing:
@@ -236,11 +236,15 @@ bool TXmlSerializer::SaveToFile(const QObject *object, bool force)
 {
     m_lastError.clear();
     QString rootName;
-    if (!PrepareSave(force, rootName))
+    QByteArray stored;
+    if (!PrepareSave(force, rootName, stored))
         return false;
     pugi::xml_document document;
     WriteClass(object, document.append_child(rootName.toUtf8().constData()));
-    if (!TXmlDocumentFile::Save(document, m_fileName, &m_lastError))
+    // Unchanged settings are the rule at the end of a session; they need no
+    // new file (and no wait for the disk).
+    const bool unchanged = !stored.isEmpty() && TXmlDocumentFile::ToBytes(document) == stored;
+    if (!unchanged && !TXmlDocumentFile::Save(document, m_fileName, &m_lastError))
         return false;
     if (OnSaved)
         OnSaved(this);

@@ -53,8 +53,9 @@ public:
 
     // Writes the object into the file. A file whose document element has
     // another name is left alone unless forced; a damaged file is first kept
-    // as a copy (TakeBackupFileName). False, with LastError, when nothing was
-    // written; the old file is then unchanged.
+    // as a copy (TakeBackupFileName). A file that already holds exactly the
+    // new content is not rewritten. False, with LastError, when the object
+    // could not be stored; the old file is then unchanged.
     bool SaveToFile(const QObject *object, bool force = false);
     // Reads the object from the file when it exists and its document element
     // is RootName. Throws ESettingsLoadErr for a file that cannot be read or
@@ -72,7 +73,7 @@ private:
     static QString ElementText(pugi::xml_node element);
     static QByteArray ItemElementName(const QObject *item);
     static bool IsStoredNow(const QObject *object, const QMetaProperty &property);
-    bool PrepareSave(bool force, QString &rootName);
+    bool PrepareSave(bool force, QString &rootName, QByteArray &stored);
 
     QString m_fileName;
     QString m_rootName;
