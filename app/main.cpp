@@ -1,7 +1,11 @@
+#include "startup/TStartup.h"
+
 #include <QApplication>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("TalvexStudio"));
+    QApplication::setOrganizationName(QStringLiteral("Halvorn"));
+    return TStartup(app).run();
 }

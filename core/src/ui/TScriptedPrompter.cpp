@@ -29,9 +29,10 @@ std::optional<QString> TScriptedPrompter::nextText(const TPrompt &prompt)
         ++m_unexpected;
         return std::nullopt;
     }
-    std::optional<QString> answer = m_texts.front();
+    const bool answered = m_texts.front().has_value();
+    const QString text = m_texts.front().value_or(QString());
     m_texts.pop_front();
-    return answer;
+    return answered ? std::optional<QString>(text) : std::nullopt;
 }
 
 void TScriptedPrompter::clear()

@@ -1,0 +1,120 @@
+#include "startup/TStartup.h"
+
+#include "framework/TVYRACore.h"
+#include "framework/VYRAExceptions.h"
+#include "startup/TDataFolderConfigurator.h"
+#include "startup/TDataFolders.h"
+#include "startup/TSingleInstance.h"
+#include "startup/TSplashScreen.h"
+#include "startup/TStartWindow.h"
+#include "startup/TStartupArguments.h"
+#include "startup/TXmlLibraryCheck.h"
+#include "ui/TDialogPrompter.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPointer>
+#include <memory>
+
+namespace {
+
+QString dataFoldersNotice(const TDataFolders &folders)
+{
+    return QStringLiteral("Neue Datenverzeichnisse wurden eingerichtet.\r\n\r\nAllgemeine Daten: %1\r\nBenutzerdaten: %2")
+        .arg(folders.commonData, folders.userData);
+}
+
+const QString kDataFoldersFailed = QStringLiteral(
+    "Die Änderung der Datenverzeichnisse ist fehlgeschlagen. Möglicherweise wird eines der Verzeichnisse von "
+    "einem anderen Programm verwendet.");
+
+} // namespace
+
+TStartup::TStartup(QApplication &app)
+    : m_app(app)
+{
+}
+
+int TStartup::run()
+{
+    TDialogPrompter dialogs;
+    TPrompterScope prompterScope(dialogs);
+    TPrompter &prompter = TPrompter::instance();
+
+    const TStartupArguments arguments(m_app.arguments().mid(1), QDir::currentPath());
+    TSingleInstance instance(TSingleInstance::defaultFolder());
+    const TSingleInstance::Role role = instance.start(arguments.handOverArguments());
+    if (role == TSingleInstance::Role::HandedOver)
+        return 0;
+
+    if (!TXmlLibraryCheck::available()) {
+        prompter.error(TXmlLibraryCheck::missingMessage());
+        return 1;
+    }
+
+    QPointer<TSplashScreen> splash = new TSplashScreen;
+    splash->SetStatus(QStringLiteral("Talvex Studio wird gestartet..."));
+    if (!arguments.quitWhenShown()) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        splash->show();
+    }
+    auto finishSplash = [&splash] {
+        if (splash)
+            splash->Finish(true);
+        if (QApplication::overrideCursor())
+            QApplication::restoreOverrideCursor();
+    };
+
+    const QString programBase = TDataFolders::programBaseFolder(QCoreApplication::applicationFilePath());
+    const TSystemFolders system = TSystemFolders::forProgramBase(programBase);
+    bool dataFoldersMoved = false;
+    if (arguments.dataFolderMode() >= 0) {
+        // Moving data under a running instance would pull its files away.
+        const bool moved = role == TSingleInstance::Role::Primary
+            && TDataFolderConfigurator(programBase, system).ConfigDataDirs(arguments.dataFolderMode());
+        if (moved)
+            dataFoldersMoved = true;
+        else
+            prompter.error(kDataFoldersFailed);
+    }
+
+    QApplication::setApplicationDisplayName(QStringLiteral("Talvex Studio"));
+    const TDataFolders folders = TDataFolders::choose(programBase, system);
+    if (dataFoldersMoved)
+        prompter.information(dataFoldersNotice(folders));
+
+    splash->SetStatus(QStringLiteral("Core Services initialisieren..."));
+    std::unique_ptr<TVYRACore> core;
+    try {
+        core = std::make_unique<TVYRACore>(
+            TVYRACoreConfig{nullptr, folders.programBase, folders.commonData, folders.userData, etBoth, true});
+    } catch (const EVYRAException &error) {
+        finishSplash();
+        prompter.error(error.message());
+        return 1;
+    }
+    core->SetProductCaption(QStringLiteral("Talvex Studio"));
+    if (QDir().mkpath(folders.projects))
+        core->SetProjectDir(folders.projects);
+
+    splash->SetStatus(QStringLiteral("Startvorgang..."));
+    TStartWindow window(*core);
+    if (arguments.quitWhenShown())
+        QObject::connect(&window, &TStartWindow::shown, &m_app, &QCoreApplication::quit, Qt::QueuedConnection);
+    window.show();
+    finishSplash();
+
+    window.openFiles(arguments.filesToOpen());
+    auto receive = [&window](const QStringList &handedOver) {
+        window.openFiles(THandOverRequest::fromArguments(handedOver).files);
+        window.setWindowState((window.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+        window.raise();
+        window.activateWindow();
+    };
+    QObject::connect(&instance, &TSingleInstance::argumentsReceived, &window, receive);
+    instance.setReceiverReady(true);
+    for (const QStringList &pending : instance.takePending())
+        receive(pending);
+
+    return m_app.exec();
+}

@@ -1,0 +1,167 @@
+#include "framework/TVYRACore.h"
+
+#include "framework/VYRAExceptions.h"
+#include "utils/FileUtils.h"
+#include "ui/TPrompter.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+namespace {
+
+const QString kInterfaceVersionText = QStringLiteral("0.98");
+
+QString programFileCaption()
+{
+    const QString program = QCoreApplication::applicationFilePath();
+    return program.isEmpty() ? QStringLiteral("TalvexStudio") : QFileInfo(program).completeBaseName();
+}
+
+// Windows message-box flags and answers, as plug-ins pass and expect them.
+enum : unsigned {
+    MB_OK = 0x0, MB_OKCANCEL = 0x1, MB_ABORTRETRYIGNORE = 0x2, MB_YESNOCANCEL = 0x3, MB_YESNO = 0x4,
+    MB_RETRYCANCEL = 0x5, MB_TYPEMASK = 0xF,
+    MB_ICONHAND = 0x10, MB_ICONQUESTION = 0x20, MB_ICONEXCLAMATION = 0x30, MB_ICONASTERISK = 0x40,
+    MB_ICONMASK = 0xF0,
+    MB_DEFBUTTON2 = 0x100, MB_DEFBUTTON3 = 0x200, MB_DEFMASK = 0xF00,
+};
+enum : int { IDOK = 1, IDCANCEL = 2, IDABORT = 3, IDRETRY = 4, IDIGNORE = 5, IDYES = 6, IDNO = 7 };
+
+QList<TPromptButton> buttonsOf(unsigned type)
+{
+    switch (type) {
+    case MB_OKCANCEL: return {TPromptButton::Ok, TPromptButton::Cancel};
+    case MB_ABORTRETRYIGNORE: return {TPromptButton::Abort, TPromptButton::Retry, TPromptButton::Ignore};
+    case MB_YESNOCANCEL: return {TPromptButton::Yes, TPromptButton::No, TPromptButton::Cancel};
+    case MB_YESNO: return {TPromptButton::Yes, TPromptButton::No};
+    case MB_RETRYCANCEL: return {TPromptButton::Retry, TPromptButton::Cancel};
+    default: return {TPromptButton::Ok};
+    }
+}
+
+TPromptIcon iconOf(unsigned icon)
+{
+    switch (icon) {
+    case MB_ICONHAND: return TPromptIcon::Error;
+    case MB_ICONQUESTION: return TPromptIcon::Question;
+    case MB_ICONEXCLAMATION: return TPromptIcon::Warning;
+    case MB_ICONASTERISK: return TPromptIcon::Information;
+    default: return TPromptIcon::None;
+    }
+}
+
+int answerOf(TPromptButton button)
+{
+    switch (button) {
+    case TPromptButton::Ok: return IDOK;
+    case TPromptButton::Cancel: return IDCANCEL;
+    case TPromptButton::Abort: return IDABORT;
+    case TPromptButton::Retry: return IDRETRY;
+    case TPromptButton::Ignore: return IDIGNORE;
+    case TPromptButton::Yes: return IDYES;
+    case TPromptButton::No: return IDNO;
+    default: return IDCANCEL;
+    }
+}
+
+} // namespace
+
+TVYRACore::TVYRACore(const TVYRACoreConfig &config)
+    : m_owner(config.owner)
+    , m_editorTypes(config.editorTypes)
+    , m_productCaption(programFileCaption())
+    , m_interfaceVersionText(kInterfaceVersionText)
+    , m_templateList(std::make_shared<QStringList>())
+{
+    m_dirs.setAppDir(config.appDir);
+    UpdateAllDataDirectories(config.appDataDir, config.userDataDir, true);
+    m_settingsXMLFile = m_dirs.UserDataDir + QStringLiteral("settings.xml");
+    m_defaultHighlighterName = QStringLiteral("None");
+    UpdateTemplateList();
+    TVYRAFileTypeRecognizers::markCoreConstructed();
+}
+
+TVYRACore::TVYRACore(TVYRACore *source)
+{
+    if (!source || source == this)
+        throw EVYRAInvalidOperation(QStringLiteral("Ein Klon braucht einen anderen TVYRACore als Quelle."));
+    m_source = source;
+    m_owner = source->m_owner;
+    m_editorTypes = source->m_editorTypes;
+    m_dirs = source->m_dirs;
+    m_productCaption = source->m_productCaption;
+    m_interfaceVersionText = kInterfaceVersionText;
+    m_defaultHighlighterName = source->m_defaultHighlighterName;
+    m_settingsXMLFile = source->m_settingsXMLFile;
+    m_registryKey = source->m_registryKey;
+    m_instance = source->m_instance;
+    m_handle = source->m_handle;
+    m_icon = source->m_icon;
+    m_templateList = source->m_templateList;
+}
+
+TVYRACore::~TVYRACore() = default;
+
+QString TVYRACore::GetFileTypeRecognizer(TVYRAFileType fileType)
+{
+    return TVYRAFileTypeRecognizers::get(fileType);
+}
+
+void TVYRACore::SetFileTypeRecognizer(TVYRAFileType fileType, const QString &value)
+{
+    TVYRAFileTypeRecognizers::set(fileType, value);
+}
+
+void TVYRACore::UpdateAllDataDirectories(const QString &appDataDir, const QString &userDataDir,
+                                         bool createFolders)
+{
+    m_dirs.setDataDirs(appDataDir, userDataDir);
+    if (!createFolders)
+        return;
+    const QString failed = m_dirs.createMissingFolders();
+    if (!failed.isEmpty())
+        throw EVYRAException(QStringLiteral("Der Ordner \"%1\" konnte nicht angelegt werden.").arg(failed));
+}
+
+void TVYRACore::UpdateTemplateList()
+{
+    m_templateList->clear();
+    FileList(m_dirs.TemplateDir, QStringLiteral("*.qtf"), true, *m_templateList);
+}
+
+const QStringList &TVYRACore::TemplateList() const
+{
+    return *m_templateList;
+}
+
+bool TVYRACore::RunEvent(int event)
+{
+    // Without a plug-in list no plug-in can refuse.
+    Q_UNUSED(event);
+    return true;
+}
+
+int TVYRACore::MessageBox(const QString &text, const QString &caption, unsigned flags)
+{
+    const QList<TPromptButton> buttons = buttonsOf(flags & MB_TYPEMASK);
+    TPrompt prompt;
+    prompt.text = text;
+    prompt.caption = caption;
+    prompt.icon = iconOf(flags & MB_ICONMASK);
+    prompt.buttons = {};
+    for (TPromptButton button : buttons)
+        prompt.buttons |= button;
+    const int defaultIndex = int((flags & MB_DEFMASK) >> 8);
+    prompt.defaultButton = buttons.value(defaultIndex, buttons.first());
+    return answerOf(TPrompter::instance().message(prompt));
+}
+
+void TVYRACore::SetDefaultHighlighterName(const QString &name)
+{
+    m_defaultHighlighterName = name;
+}
+
+void TVYRACore::SetProjectDir(const QString &projectDir)
+{
+    m_dirs.ProjectDir = IncludeTrailingPathDelimiter(projectDir);
+}

@@ -1,0 +1,112 @@
+#pragma once
+
+#include "framework/TVYRADataDirectories.h"
+#include "framework/TVYRAFileType.h"
+#include "vyra_export.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+#include <cstdint>
+#include <memory>
+
+// What a core is constructed from. Empty factories in `classes` stand for the
+// framework's default classes.
+struct VYRA_EXPORT TVYRACoreConfig {
+    QWidget *owner = nullptr;      // owns the editor controls of the documents
+    QString appDir;                // program base folder
+    QString appDataDir;            // common data directory
+    QString userDataDir;           // user data directory
+    TVYRAEditorTypes editorTypes = etBoth;
+    bool initNow = false;          // load settings and ciphers during construction
+};
+
+// The one object that holds the editing framework together: the data
+// directories, the file-type recognisers, the template list and, as their
+// subsystems exist, the settings, ciphers, registries, lists and container.
+// A clone shares everything its source owns and frees nothing.
+class VYRA_EXPORT TVYRACore : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit TVYRACore(const TVYRACoreConfig &config);
+    // The clone: shares the source's objects for the life of the source.
+    explicit TVYRACore(TVYRACore *source);
+    ~TVYRACore() override;
+
+    TVYRACore(const TVYRACore &) = delete;
+    TVYRACore &operator=(const TVYRACore &) = delete;
+
+    // File-type recognisers (process-wide, fixed once a core exists).
+    static QString GetFileTypeRecognizer(TVYRAFileType fileType);
+    static void SetFileTypeRecognizer(TVYRAFileType fileType, const QString &value);
+
+    // Recomputes the directory fields; with createFolders the nine data
+    // folders are created where missing (raises EVYRAException when one
+    // cannot be created). AppDir itself is neither changed nor created.
+    void UpdateAllDataDirectories(const QString &appDataDir, const QString &userDataDir, bool createFolders);
+    // Fills TemplateList with every "*.qtf" below TemplateDir.
+    void UpdateTemplateList();
+
+    // Offers a plug-in event to every loaded plug-in; true when none refuses.
+    bool RunEvent(int event);
+
+    // A message box with the Windows flags and answers plug-ins know
+    // (MB_OK, MB_YESNO, MB_ICONERROR ...; IDOK, IDYES ...), shown through the prompter.
+    int MessageBox(const QString &text, const QString &caption, unsigned flags);
+
+    void SetDefaultHighlighterName(const QString &name);
+    void SetProjectDir(const QString &projectDir);
+
+    QString GetAppDir() const { return m_dirs.AppDir; }
+    QString GetAppDataDir() const { return m_dirs.AppDataDir; }
+    QString GetTemplateDir() const { return m_dirs.TemplateDir; }
+    QString GetSettingsXMLFile() const { return m_settingsXMLFile; }
+    const TVYRADataDirectories &Directories() const { return m_dirs; }
+    QString UserDataDir() const { return m_dirs.UserDataDir; }
+    QString PackageDir() const { return m_dirs.PackageDir; }
+    QString PluginDir() const { return m_dirs.PluginDir; }
+    QString CipherDir() const { return m_dirs.CipherDir; }
+    QString ProjectDir() const { return m_dirs.ProjectDir; }
+    QString HighlighterDir() const { return m_dirs.HighlighterDir; }
+    QString UserHighlighterDir() const { return m_dirs.UserHighlighterDir; }
+
+    QString ProductCaption() const { return m_productCaption; }
+    void SetProductCaption(const QString &caption) { m_productCaption = caption; }
+    QString InterfaceVersionText() const { return m_interfaceVersionText; }
+    QString DefaultHighlighterName() const { return m_defaultHighlighterName; }
+    QString RegistryKey() const { return m_registryKey; }
+    TVYRAEditorTypes EditorTypes() const { return m_editorTypes; }
+    QWidget *Owner() const { return m_owner; }
+    const QStringList &TemplateList() const;
+
+    bool DoesSupportUnicode() const { return false; }
+    std::uintptr_t GetInstance() const { return m_instance; }
+    std::uintptr_t GetHandle() const { return m_handle; }
+    std::uintptr_t GetIcon() const { return m_icon; }
+
+    // For a clone the core it was made from, else nullptr.
+    TVYRACore *Source() const { return m_source; }
+    bool IsClone() const { return m_source != nullptr; }
+
+private:
+    QPointer<QWidget> m_owner;
+    TVYRAEditorTypes m_editorTypes = etBoth;
+    TVYRADataDirectories m_dirs;
+    QString m_productCaption;
+    QString m_interfaceVersionText;
+    QString m_defaultHighlighterName;
+    QString m_settingsXMLFile;
+    QString m_registryKey;
+    std::uintptr_t m_instance = 0;
+    std::uintptr_t m_handle = 0;
+    std::uintptr_t m_icon = 0;
+
+    // Owned by a full core, shared by its clones.
+    std::shared_ptr<QStringList> m_templateList;
+
+    TVYRACore *m_source = nullptr;
+};
