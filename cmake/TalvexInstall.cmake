@@ -10,11 +10,10 @@ install(FILES "${CMAKE_BINARY_DIR}/core/vyra_export.h" DESTINATION include/talve
 install(DIRECTORY DESTINATION Packages/Plugins)
 install(DIRECTORY DESTINATION Packages/Ciphers)
 
-configure_file(packaging/talvex-studio.desktop.in "${CMAKE_BINARY_DIR}/talvex-studio.desktop" @ONLY)
 install(CODE "
-    set(desktop_in \"${CMAKE_BINARY_DIR}/talvex-studio.desktop\")
+    set(desktop_in \"${PROJECT_SOURCE_DIR}/packaging/talvex-studio.desktop.in\")
     file(READ \"\${desktop_in}\" desktop)
-    string(REPLACE \"@@PREFIX@@\" \"\${CMAKE_INSTALL_PREFIX}\" desktop \"\${desktop}\")
+    string(REPLACE \"__TALVEX_PREFIX__\" \"\${CMAKE_INSTALL_PREFIX}\" desktop \"\${desktop}\")
     file(WRITE \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/share/applications/talvex-studio.desktop\" \"\${desktop}\")
 ")
 install(FILES packaging/talvex-studio-mime.xml DESTINATION share/mime/packages)
