@@ -1,0 +1,297 @@
+#include "AesGcmCipher.h"
+
+#include "Base64.h"
+#include "Utf16.h"
+
+#include <openssl/crypto.h>
+#include <openssl/evp.h>
+#include <openssl/rand.h>
+
+#include <climits>
+#include <memory>
+#include <new>
+
+namespace aesgcm {
+
+namespace {
+
+constexpr size_t kTagLength = 16;
+constexpr int64_t kChunk = 1 << 20;
+
+struct CtxDeleter {
+    void operator()(EVP_CIPHER_CTX *ctx) const { EVP_CIPHER_CTX_free(ctx); }
+};
+using Ctx = std::unique_ptr<EVP_CIPHER_CTX, CtxDeleter>;
+
+// A GCM context for the key, nonce and associated data (the information block).
+Ctx startGcm(bool encrypt, const std::array<uint8_t, 32> &key, const Information &info)
+{
+    Ctx ctx(EVP_CIPHER_CTX_new());
+    if (!ctx)
+        return nullptr;
+    const auto init = encrypt ? EVP_EncryptInit_ex : EVP_DecryptInit_ex;
+    if (init(ctx.get(), EVP_aes_256_gcm(), nullptr, key.data(), info.nonce.data()) != 1)
+        return nullptr;
+    const std::vector<uint8_t> aad = info.Serialize();
+    int written = 0;
+    const auto update = encrypt ? EVP_EncryptUpdate : EVP_DecryptUpdate;
+    if (update(ctx.get(), nullptr, &written, aad.data(), int(aad.size())) != 1)
+        return nullptr;
+    return ctx;
+}
+
+// Runs the data through the context in place, in pieces an int can count.
+bool transform(EVP_CIPHER_CTX *ctx, bool encrypt, uint8_t *data, size_t length)
+{
+    const auto update = encrypt ? EVP_EncryptUpdate : EVP_DecryptUpdate;
+    for (size_t done = 0; done < length;) {
+        const int piece = int(std::min<size_t>(length - done, size_t(INT_MAX / 2)));
+        int written = 0;
+        if (update(ctx, data + done, &written, data + done, piece) != 1 || written != piece)
+            return false;
+        done += size_t(piece);
+    }
+    return true;
+}
+
+std::vector<uint8_t> utf8(const char16_t *text, size_t length)
+{
+    std::vector<uint8_t> out;
+    AppendUtf8(text, length, out);
+    return out;
+}
+
+bool seekStart(IVYRAStream &stream) { return stream.seek(0) == VYRA_TRUE; }
+
+} // namespace
+
+AesGcmCipher::AesGcmCipher() = default;
+
+AesGcmCipher::~AesGcmCipher() { ForgetKey(); }
+
+TVYRAGUID AesGcmCipher::GetGUID()
+{
+    // {AF11D28C-93CD-4EE9-9014-8A268FF0486D}
+    return {0xAF11D28C, 0x93CD, 0x4EE9, {0x90, 0x14, 0x8A, 0x26, 0x8F, 0xF0, 0x48, 0x6D}};
+}
+
+const char16_t *AesGcmCipher::GetName() { return u"AES-256-GCM"; }
+
+const char16_t *AesGcmCipher::GetShortDesc()
+{
+    return u"AES mit 256-Bit-Schlüssel im GCM-Modus; erkennt falsche Passwörter und veränderte Daten.";
+}
+
+const char16_t *AesGcmCipher::GetAdvDesc()
+{
+    return u"Verschlüsselt mit AES-256 im Galois/Counter Mode (OpenSSL). Der Schlüssel wird mit "
+           u"PBKDF2-HMAC-SHA256 (mindestens 200.000 Durchläufe) und einem zufälligen Salt aus dem Passwort "
+           u"abgeleitet; jede Verschlüsselung erhält eine neue Zufallsnonce. Ein falsches Passwort oder ein "
+           u"verändertes Byte wird beim Entschlüsseln erkannt.";
+}
+
+const char16_t *AesGcmCipher::GetDevelopers() { return u"Talvex Studio"; }
+
+void AesGcmCipher::ForgetKey()
+{
+    OPENSSL_cleanse(m_key.data(), m_key.size());
+    if (!m_keyPassword.empty())
+        OPENSSL_cleanse(m_keyPassword.data(), m_keyPassword.size());
+    m_keyPassword.clear();
+    m_keyValid = false;
+}
+
+TVYRAResult AesGcmCipher::Derive(const std::vector<uint8_t> &password)
+{
+    ForgetKey();
+    if (PKCS5_PBKDF2_HMAC(reinterpret_cast<const char *>(password.data()), int(password.size()), m_info.salt.data(),
+                          int(m_info.salt.size()), int(m_info.iterations), EVP_sha256(), int(m_key.size()),
+                          m_key.data())
+        != 1)
+        return VYRA_E_FAIL;
+    m_keyPassword = password;
+    m_keySalt = m_info.salt;
+    m_keyIterations = m_info.iterations;
+    m_keyValid = true;
+    return VYRA_S_OK;
+}
+
+TVYRAResult AesGcmCipher::PrepareEncryption(const char16_t *password, size_t passwordLength)
+{
+    const std::vector<uint8_t> key = utf8(password, passwordLength);
+    const bool reuse = m_keyValid && m_keyPassword == key && m_keyIterations >= Information::MinIterations;
+    if (reuse) {
+        m_info.salt = m_keySalt;
+        m_info.iterations = m_keyIterations;
+    } else {
+        m_info.iterations = Information::MinIterations;
+        if (RAND_bytes(m_info.salt.data(), int(m_info.salt.size())) != 1)
+            return VYRA_E_FAIL;
+    }
+    if (RAND_bytes(m_info.nonce.data(), int(m_info.nonce.size())) != 1)
+        return VYRA_E_FAIL;
+    m_info.valid = true;
+    return reuse ? VYRA_S_OK : Derive(key);
+}
+
+TVYRAResult AesGcmCipher::PrepareDecryption(const char16_t *password, size_t passwordLength)
+{
+    if (!m_info.valid)
+        return VYRA_E_FORMAT;
+    const std::vector<uint8_t> key = utf8(password, passwordLength);
+    if (m_keyValid && m_keyPassword == key && m_keySalt == m_info.salt && m_keyIterations == m_info.iterations)
+        return VYRA_S_OK;
+    return Derive(key);
+}
+
+TVYRAResult AesGcmCipher::WriteInformationToStream(IVYRAStream &stream)
+{
+    if (!m_info.valid)
+        return VYRA_E_FAIL;
+    try {
+        const std::vector<uint8_t> block = m_info.Serialize();
+        return stream.write(block.data(), int64_t(block.size())) == int64_t(block.size()) ? VYRA_S_OK : VYRA_E_IO;
+    } catch (...) {
+        return VYRA_E_OUTOFMEMORY;
+    }
+}
+
+TVYRAResult AesGcmCipher::ReadInformationFromStream(IVYRAStream &stream) { return m_info.Read(stream); }
+
+TVYRAResult AesGcmCipher::EnCryptText(const char16_t *text, size_t length, const char16_t *password,
+                                      size_t passwordLength, IVYRAStringOut &result)
+{
+    try {
+        if (const TVYRAResult prepared = PrepareEncryption(password, passwordLength); prepared != VYRA_S_OK)
+            return prepared;
+        std::vector<uint8_t> data = utf8(text, length);
+        const size_t plainLength = data.size();
+        data.resize(plainLength + kTagLength);
+        Ctx ctx = startGcm(true, m_key, m_info);
+        int written = 0;
+        if (!ctx || !transform(ctx.get(), true, data.data(), plainLength)
+            || EVP_EncryptFinal_ex(ctx.get(), data.data() + plainLength, &written) != 1
+            || EVP_CIPHER_CTX_ctrl(ctx.get(), EVP_CTRL_GCM_GET_TAG, int(kTagLength), data.data() + plainLength) != 1)
+            return VYRA_E_FAIL;
+        std::u16string encoded;
+        AppendBase64(data.data(), data.size(), encoded);
+        result.assign(encoded.data(), encoded.size());
+        return VYRA_S_OK;
+    } catch (const std::bad_alloc &) {
+        return VYRA_E_OUTOFMEMORY;
+    } catch (...) {
+        return VYRA_E_FAIL;
+    }
+}
+
+TVYRAResult AesGcmCipher::DeCryptText(const char16_t *text, size_t length, const char16_t *password,
+                                      size_t passwordLength, IVYRAStringOut &result)
+{
+    try {
+        std::vector<uint8_t> data;
+        if (!DecodeBase64(text, length, data) || data.size() < kTagLength)
+            return VYRA_E_FORMAT;
+        if (const TVYRAResult prepared = PrepareDecryption(password, passwordLength); prepared != VYRA_S_OK)
+            return prepared;
+        const size_t plainLength = data.size() - kTagLength;
+        Ctx ctx = startGcm(false, m_key, m_info);
+        if (!ctx || !transform(ctx.get(), false, data.data(), plainLength)
+            || EVP_CIPHER_CTX_ctrl(ctx.get(), EVP_CTRL_GCM_SET_TAG, int(kTagLength), data.data() + plainLength) != 1)
+            return VYRA_E_FAIL;
+        int written = 0;
+        if (EVP_DecryptFinal_ex(ctx.get(), data.data() + plainLength, &written) != 1) {
+            OPENSSL_cleanse(data.data(), plainLength);
+            return VYRA_E_AUTHENTICATION;
+        }
+        std::u16string plain;
+        const bool ok = AppendUtf16(data.data(), plainLength, plain);
+        OPENSSL_cleanse(data.data(), data.size());
+        if (!ok)
+            return VYRA_E_FORMAT;
+        result.assign(plain.data(), plain.size());
+        return VYRA_S_OK;
+    } catch (const std::bad_alloc &) {
+        return VYRA_E_OUTOFMEMORY;
+    } catch (...) {
+        return VYRA_E_FAIL;
+    }
+}
+
+TVYRAResult AesGcmCipher::EnCryptFile(IVYRAStream &source, IVYRAStream &destination, const char16_t *password,
+                                      size_t passwordLength)
+{
+    try {
+        if (const TVYRAResult prepared = PrepareEncryption(password, passwordLength); prepared != VYRA_S_OK)
+            return prepared;
+        if (!seekStart(source) || !seekStart(destination))
+            return VYRA_E_IO;
+        Ctx ctx = startGcm(true, m_key, m_info);
+        if (!ctx)
+            return VYRA_E_FAIL;
+        std::vector<uint8_t> buffer(static_cast<size_t>(kChunk));
+        for (;;) {
+            const int64_t got = source.read(buffer.data(), kChunk);
+            if (got < 0)
+                return VYRA_E_IO;
+            if (got == 0)
+                break;
+            if (!transform(ctx.get(), true, buffer.data(), size_t(got)))
+                return VYRA_E_FAIL;
+            if (destination.write(buffer.data(), got) != got)
+                return VYRA_E_IO;
+        }
+        uint8_t tag[kTagLength];
+        int written = 0;
+        if (EVP_EncryptFinal_ex(ctx.get(), buffer.data(), &written) != 1
+            || EVP_CIPHER_CTX_ctrl(ctx.get(), EVP_CTRL_GCM_GET_TAG, int(kTagLength), tag) != 1)
+            return VYRA_E_FAIL;
+        return destination.write(tag, kTagLength) == int64_t(kTagLength) ? VYRA_S_OK : VYRA_E_IO;
+    } catch (const std::bad_alloc &) {
+        return VYRA_E_OUTOFMEMORY;
+    } catch (...) {
+        return VYRA_E_FAIL;
+    }
+}
+
+TVYRAResult AesGcmCipher::DeCryptFile(IVYRAStream &source, IVYRAStream &destination, const char16_t *password,
+                                      size_t passwordLength)
+{
+    try {
+        const int64_t total = source.size();
+        if (total < 0)
+            return VYRA_E_INVALIDARG;
+        if (total < int64_t(kTagLength))
+            return VYRA_E_FORMAT;
+        if (const TVYRAResult prepared = PrepareDecryption(password, passwordLength); prepared != VYRA_S_OK)
+            return prepared;
+        if (!seekStart(source) || !seekStart(destination))
+            return VYRA_E_IO;
+        Ctx ctx = startGcm(false, m_key, m_info);
+        if (!ctx)
+            return VYRA_E_FAIL;
+        std::vector<uint8_t> buffer(static_cast<size_t>(kChunk));
+        for (int64_t left = total - int64_t(kTagLength); left > 0;) {
+            const int64_t want = std::min(left, kChunk);
+            if (source.read(buffer.data(), want) != want)
+                return VYRA_E_IO;
+            if (!transform(ctx.get(), false, buffer.data(), size_t(want)))
+                return VYRA_E_FAIL;
+            if (destination.write(buffer.data(), want) != want)
+                return VYRA_E_IO;
+            left -= want;
+        }
+        uint8_t tag[kTagLength];
+        if (source.read(tag, kTagLength) != int64_t(kTagLength)
+            || EVP_CIPHER_CTX_ctrl(ctx.get(), EVP_CTRL_GCM_SET_TAG, int(kTagLength), tag) != 1)
+            return VYRA_E_IO;
+        int written = 0;
+        // The host throws the destination away when this fails.
+        return EVP_DecryptFinal_ex(ctx.get(), buffer.data(), &written) == 1 ? VYRA_S_OK : VYRA_E_AUTHENTICATION;
+    } catch (const std::bad_alloc &) {
+        return VYRA_E_OUTOFMEMORY;
+    } catch (...) {
+        return VYRA_E_FAIL;
+    }
+}
+
+} // namespace aesgcm

@@ -1,0 +1,35 @@
+#include "ciphers/TCipherModule.h"
+
+#include <QFileInfo>
+
+TCipherModule::TCipherModule(const QString &fileName)
+    : m_library(fileName)
+{
+    // Each module keeps its own symbols, so two modules may use the same names.
+    m_library.setLoadHints(QLibrary::ResolveAllSymbolsHint);
+}
+
+TCipherModule::~TCipherModule()
+{
+    if (m_library.isLoaded())
+        m_library.unload();
+}
+
+bool TCipherModule::Load()
+{
+    if (m_library.load())
+        return true;
+    m_error = m_library.errorString();
+    return false;
+}
+
+QFunctionPointer TCipherModule::Resolve(const char *symbol)
+{
+    return m_library.isLoaded() ? m_library.resolve(symbol) : nullptr;
+}
+
+bool TCipherModule::IsModuleFile(const QString &fileName)
+{
+    const QFileInfo info(fileName);
+    return info.isFile() && info.suffix().toLower() == QLatin1String("so");
+}

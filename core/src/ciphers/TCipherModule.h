@@ -1,0 +1,32 @@
+#pragma once
+
+#include "vyra_export.h"
+
+#include <QLibrary>
+#include <QString>
+
+// One cipher module (shared object) loaded into the process. It is unloaded
+// when the last cipher made from it has been released.
+class VYRA_EXPORT TCipherModule
+{
+public:
+    explicit TCipherModule(const QString &fileName);
+    ~TCipherModule();
+    TCipherModule(const TCipherModule &) = delete;
+    TCipherModule &operator=(const TCipherModule &) = delete;
+
+    // Loads the module; false (with ErrorText) when it cannot be loaded.
+    bool Load();
+    // The exported function of that name, or nullptr.
+    QFunctionPointer Resolve(const char *symbol);
+
+    QString FileName() const { return m_library.fileName(); }
+    QString ErrorText() const { return m_error; }
+
+    // A module file: an existing file whose extension, in lower case, is ".so".
+    static bool IsModuleFile(const QString &fileName);
+
+private:
+    QLibrary m_library;
+    QString m_error;
+};
