@@ -39,7 +39,7 @@ $(FUZZ_BUILD)/build.ninja: | deps
 		-DTALVEX_FUZZ=ON -DTALVEX_BUILD_TESTS=OFF
 
 fuzz: deps $(FUZZ_BUILD)/build.ninja
-	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
 	@set -e; for f in $(FUZZ_BUILD)/fuzzers/*; do \
 		name=$$(basename $$f); corpus=$(FUZZ_BUILD)/corpus/$$name; mkdir -p $$corpus; \
 		seeds=fuzz/corpus/$$name; [ -d $$seeds ] || seeds=; \

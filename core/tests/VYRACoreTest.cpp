@@ -137,3 +137,45 @@ TEST_F(VYRACoreTest, MessageBoxMapsWindowsFlagsAndAnswers)
     EXPECT_EQ(script.prompts()[1].buttons, TPromptButtons(TPromptButton::Ok));
     EXPECT_EQ(script.prompts()[1].icon, TPromptIcon::Information);
 }
+
+TEST_F(VYRACoreTest, CreatesAndLoadsItsSettingsThroughTheFactory)
+{
+    int made = 0;
+    TVYRACoreConfig withFactory = config(true);
+    withFactory.classes.settings = [&made](const QString &fileName, bool initNow) {
+        ++made;
+        return TVYRASettings::defaultFactory()(fileName, initNow);
+    };
+    TVYRACore core(withFactory);
+    EXPECT_EQ(made, 1);
+    ASSERT_NE(core.Settings(), nullptr);
+    EXPECT_EQ(core.Settings()->fileName(), path("user/settings.xml"));
+    EXPECT_EQ(core.GetSettingsXMLFile(), path("user/settings.xml"));
+    // A missing settings file is not written at start: its absence marks the first run.
+    EXPECT_FALSE(QFileInfo::exists(path("user/settings.xml")));
+    EXPECT_TRUE(core.RegistryKey().startsWith(QStringLiteral("Software\\Halvorn\\Talvex\\")));
+    EXPECT_TRUE(core.RegistryKey().endsWith(QStringLiteral("\\Settings")));
+    EXPECT_EQ(core.RegistryRoot(), 0x80000001u);
+
+    TVYRACore clone(&core);
+    EXPECT_EQ(clone.Settings(), core.Settings());
+    EXPECT_EQ(&clone.HighlighterChangedHandlers(), &core.HighlighterChangedHandlers());
+}
+
+TEST_F(VYRACoreTest, WithoutSettingsFactoryTheDefaultSettingsAreUsed)
+{
+    TVYRACore core(config(false));
+    ASSERT_NE(core.Settings(), nullptr);
+    EXPECT_EQ(core.Settings()->metaObject(), &TVYRASettings::staticMetaObject);
+}
+
+TEST_F(VYRACoreTest, ADamagedSettingsFileIsKeptAndReportedOnce)
+{
+    TestSupport::writeFile(path("user/settings.xml"), "<VYRASettings><Editor>");
+    TScriptedPrompter script;
+    TPrompterScope scope(script);
+    TVYRACore core(config(true));
+    core.InitSettings();
+    EXPECT_EQ(TestSupport::readFile(path("user/settings.xml.damaged")), "<VYRASettings><Editor>");
+    EXPECT_EQ(script.prompts().size(), 1);
+}

@@ -2,6 +2,7 @@
 
 #include "framework/TVYRACore.h"
 #include "framework/VYRAExceptions.h"
+#include "settings/TTalvexStudioSettings.h"
 #include "startup/TDataFolderConfigurator.h"
 #include "startup/TDataFolders.h"
 #include "startup/TSingleInstance.h"
@@ -86,8 +87,9 @@ int TStartup::run()
     splash->SetStatus(QStringLiteral("Core Services initialisieren..."));
     std::unique_ptr<TVYRACore> core;
     try {
-        core = std::make_unique<TVYRACore>(
-            TVYRACoreConfig{nullptr, folders.programBase, folders.commonData, folders.userData, etBoth, true});
+        TVYRACoreConfig config{nullptr, folders.programBase, folders.commonData, folders.userData, etBoth, true, {}};
+        config.classes.settings = TTalvexStudioSettings::factory();
+        core = std::make_unique<TVYRACore>(config);
     } catch (const EVYRAException &error) {
         finishSplash();
         prompter.error(error.message());

@@ -2,7 +2,10 @@
 
 #include "framework/VYRAExceptions.h"
 #include "utils/FileUtils.h"
+#include "settings/TVYRARegistry.h"
 #include "ui/TPrompter.h"
+#include "utils/TEventList.h"
+#include "utils/VersionInfo.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -72,10 +75,14 @@ TVYRACore::TVYRACore(const TVYRACoreConfig &config)
     , m_productCaption(programFileCaption())
     , m_interfaceVersionText(kInterfaceVersionText)
     , m_templateList(std::make_shared<QStringList>())
+    , m_highlighterChanged(std::make_shared<TEventList>())
 {
+    m_classes = config.classes;
+    if (!m_classes.settings)
+        m_classes.settings = TVYRASettings::defaultFactory();
     m_dirs.setAppDir(config.appDir);
     UpdateAllDataDirectories(config.appDataDir, config.userDataDir, true);
-    m_settingsXMLFile = m_dirs.UserDataDir + QStringLiteral("settings.xml");
+    createSettings(config.initNow);
     m_defaultHighlighterName = QStringLiteral("None");
     UpdateTemplateList();
     TVYRAFileTypeRecognizers::markCoreConstructed();
@@ -87,6 +94,7 @@ TVYRACore::TVYRACore(TVYRACore *source)
         throw EVYRAInvalidOperation(QStringLiteral("Ein Klon braucht einen anderen TVYRACore als Quelle."));
     m_source = source;
     m_owner = source->m_owner;
+    m_classes = source->m_classes;
     m_editorTypes = source->m_editorTypes;
     m_dirs = source->m_dirs;
     m_productCaption = source->m_productCaption;
@@ -94,13 +102,37 @@ TVYRACore::TVYRACore(TVYRACore *source)
     m_defaultHighlighterName = source->m_defaultHighlighterName;
     m_settingsXMLFile = source->m_settingsXMLFile;
     m_registryKey = source->m_registryKey;
+    m_registryRoot = source->m_registryRoot;
     m_instance = source->m_instance;
     m_handle = source->m_handle;
     m_icon = source->m_icon;
     m_templateList = source->m_templateList;
+    m_highlighterChanged = source->m_highlighterChanged;
+    m_settings = source->m_settings;
 }
 
 TVYRACore::~TVYRACore() = default;
+
+void TVYRACore::createSettings(bool initNow)
+{
+    std::unique_ptr<TVYRASettings> settings =
+        m_classes.settings(m_dirs.UserDataDir + QStringLiteral("settings.xml"), initNow);
+    if (!settings)
+        settings = TVYRASettings::defaultFactory()(m_dirs.UserDataDir + QStringLiteral("settings.xml"), initNow);
+    m_settings = std::move(settings);
+    m_settingsXMLFile = m_settings->fileName();
+    m_settings->SetRegistryRoot(TVYRARegistry::HKeyCurrentUser);
+    m_settings->SetRegistryKey(QStringLiteral("Software\\Halvorn\\Talvex\\%1\\Settings").arg(GetVersion()));
+    m_settings->LoadOrRecover();
+    m_registryKey = m_settings->RegistryKey();
+    m_registryRoot = m_settings->RegistryRoot();
+}
+
+void TVYRACore::InitSettings()
+{
+    if (m_settings)
+        m_settings->LoadOrRecover();
+}
 
 QString TVYRACore::GetFileTypeRecognizer(TVYRAFileType fileType)
 {

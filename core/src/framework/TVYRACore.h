@@ -2,6 +2,7 @@
 
 #include "framework/TVYRADataDirectories.h"
 #include "framework/TVYRAFileType.h"
+#include "settings/TVYRASettings.h"
 #include "vyra_export.h"
 
 #include <QObject>
@@ -12,8 +13,16 @@
 #include <cstdint>
 #include <memory>
 
-// What a core is constructed from. Empty factories in `classes` stand for the
-// framework's default classes.
+class TEventList;
+
+// The replaceable classes of the framework, as factories; an empty factory
+// stands for the framework's own class. The highlighter, document, project
+// group and menu-extension classes join as their subsystems arrive.
+struct VYRA_EXPORT TVYRACoreClasses {
+    TSettingsFactory settings; // default: TVYRASettings
+};
+
+// What a core is constructed from.
 struct VYRA_EXPORT TVYRACoreConfig {
     QWidget *owner = nullptr;      // owns the editor controls of the documents
     QString appDir;                // program base folder
@@ -21,6 +30,7 @@ struct VYRA_EXPORT TVYRACoreConfig {
     QString userDataDir;           // user data directory
     TVYRAEditorTypes editorTypes = etBoth;
     bool initNow = false;          // load settings and ciphers during construction
+    TVYRACoreClasses classes;
 };
 
 // The one object that holds the editing framework together: the data
@@ -51,6 +61,9 @@ public:
     // Fills TemplateList with every "*.qtf" below TemplateDir.
     void UpdateTemplateList();
 
+    // Loads the settings (again); a damaged file falls back to the defaults.
+    void InitSettings();
+
     // Offers a plug-in event to every loaded plug-in; true when none refuses.
     bool RunEvent(int event);
 
@@ -79,9 +92,14 @@ public:
     QString InterfaceVersionText() const { return m_interfaceVersionText; }
     QString DefaultHighlighterName() const { return m_defaultHighlighterName; }
     QString RegistryKey() const { return m_registryKey; }
+    quint32 RegistryRoot() const { return m_registryRoot; }
     TVYRAEditorTypes EditorTypes() const { return m_editorTypes; }
     QWidget *Owner() const { return m_owner; }
     const QStringList &TemplateList() const;
+    TVYRASettings *Settings() const { return m_settings.get(); }
+    const TSettingsFactory &SettingsClass() const { return m_classes.settings; }
+    // Handlers told that the active highlighter changed.
+    TEventList &HighlighterChangedHandlers() const { return *m_highlighterChanged; }
 
     bool DoesSupportUnicode() const { return false; }
     std::uintptr_t GetInstance() const { return m_instance; }
@@ -93,7 +111,10 @@ public:
     bool IsClone() const { return m_source != nullptr; }
 
 private:
+    void createSettings(bool initNow);
+
     QPointer<QWidget> m_owner;
+    TVYRACoreClasses m_classes;
     TVYRAEditorTypes m_editorTypes = etBoth;
     TVYRADataDirectories m_dirs;
     QString m_productCaption;
@@ -101,12 +122,15 @@ private:
     QString m_defaultHighlighterName;
     QString m_settingsXMLFile;
     QString m_registryKey;
+    quint32 m_registryRoot = 0;
     std::uintptr_t m_instance = 0;
     std::uintptr_t m_handle = 0;
     std::uintptr_t m_icon = 0;
 
     // Owned by a full core, shared by its clones.
     std::shared_ptr<QStringList> m_templateList;
+    std::shared_ptr<TEventList> m_highlighterChanged;
+    std::shared_ptr<TVYRASettings> m_settings;
 
     TVYRACore *m_source = nullptr;
 };
