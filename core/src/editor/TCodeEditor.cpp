@@ -436,6 +436,8 @@ void TCodeEditor::setHighlighter(const TSynCustomHighlighter *highlighter)
     if (m_bridge)
         m_bridge->setBaseFont(m_font);
     m_sci->setLexer(m_bridge);
+    // Nothing styled by the previous highlighter stays valid.
+    m_sci->SendScintilla(QsciScintillaBase::SCI_COLOURISE, 0UL, 0L);
     if (!m_bridge)
         setEditorFont(m_font);
     delete old;
@@ -452,7 +454,8 @@ QString TCodeEditor::attributeNameAt(int offset)
 
 void TCodeEditor::styleAll()
 {
-    m_sci->SendScintilla(QsciScintillaBase::SCI_COLOURISE, 0UL, -1L);
+    const long styled = m_sci->SendScintilla(QsciScintillaBase::SCI_GETENDSTYLED);
+    m_sci->SendScintilla(QsciScintillaBase::SCI_COLOURISE, static_cast<unsigned long>(styled), -1L);
 }
 
 bool TCodeEditor::eventFilter(QObject *watched, QEvent *event)

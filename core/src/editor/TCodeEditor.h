@@ -120,7 +120,8 @@ public:
     const TSynCustomHighlighter *highlighter() const { return m_highlighter; }
     // The styled run at a character offset (tests, status display).
     QString attributeNameAt(int offset);
-    // Styles everything up to the end now (normally done lazily).
+    // Styles what is not styled yet, up to the end (normally done lazily, as
+    // far as the view shows).
     void styleAll();
 
 signals:

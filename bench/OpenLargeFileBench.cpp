@@ -1,0 +1,95 @@
+// Opening a 20 MB and a 100 MB mixed PHP file in the code editor: time to the
+// first shown screen, time until the whole file is in, the longest pause of
+// the event loop meanwhile, and the peak memory of the process.
+#include "editor/TCodeEditor.h"
+#include "highlighter/THighlighterSet.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPixmap>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+QString makeFile(const QTemporaryDir &dir, qint64 megabytes)
+{
+    const QString path = dir.filePath(QStringLiteral("large%1.php").arg(megabytes));
+    if (QFile::exists(path))
+        return path;
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    const QByteArray block = "<p>it's <?php echo 'x'; ?> \xE2\x82\xAC</p>\n<?php\n  $name = \"Hallo $user\"; // note\n"
+                             "  function f($a) { return strlen($a) * 2; }\n?>\n<script>let t = `v ${a}`;</script>\n";
+    QByteArray chunk;
+    while (chunk.size() < 1024 * 1024)
+        chunk += block;
+    for (qint64 written = 0; written < megabytes * 1024 * 1024; written += chunk.size())
+        file.write(chunk);
+    return path;
+}
+
+double peakMemoryMb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    status.open(QIODevice::ReadOnly);
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    }
+    return 0;
+}
+
+void BM_OpenLargeFile(benchmark::State &state)
+{
+    static QTemporaryDir dir;
+    const qint64 megabytes = state.range(0);
+    const QString path = makeFile(dir, megabytes);
+    THighlighterSet set;
+    double firstScreen = 0, total = 0, longestPause = 0;
+    for (auto _ : state) {
+        TCodeEditor editor;
+        editor.resize(1000, 700);
+        editor.setHighlighter(set.forExtension(QStringLiteral("php")));
+        editor.show();
+        QElapsedTimer clock;
+        clock.start();
+        editor.openFile(path);
+        editor.grab(); // paints (and styles) the first screen
+        firstScreen = clock.nsecsElapsed() / 1e6;
+        bool done = false;
+        QObject::connect(&editor, &TCodeEditor::loadFinished, [&](bool, const QString &) { done = true; });
+        QElapsedTimer pause;
+        pause.start();
+        longestPause = 0;
+        while (!done && editor.isLoading()) {
+            QApplication::processEvents(QEventLoop::AllEvents);
+            longestPause = std::max(longestPause, pause.nsecsElapsed() / 1e6);
+            pause.restart();
+        }
+        total = clock.nsecsElapsed() / 1e6;
+        editor.gotoLine(editor.lineCount() / 2);
+        editor.grab();
+    }
+    state.counters["first_screen_ms"] = firstScreen;
+    state.counters["loaded_ms"] = total;
+    state.counters["longest_pause_ms"] = longestPause;
+    state.counters["peak_rss_mb"] = peakMemoryMb();
+    state.counters["file_mb"] = double(megabytes);
+}
+BENCHMARK(BM_OpenLargeFile)->Arg(20)->Arg(100)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
