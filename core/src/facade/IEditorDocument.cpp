@@ -1,0 +1,3 @@
+#include "facade/IEditorDocument.h"
+
+IEditorDocument::~IEditorDocument() = default;

@@ -1,0 +1,3 @@
+#include "facade/ITextRegex.h"
+
+ITextRegex::~ITextRegex() = default;

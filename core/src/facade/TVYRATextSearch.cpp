@@ -1,0 +1,160 @@
+#include "facade/TVYRATextSearch.h"
+
+#include "facade/IEditorDocument.h"
+#include "facade/TEditorControl.h"
+#include "facade/TTextFinder.h"
+
+#include <cstdlib>
+
+TVYRATextSearch::TVYRATextSearch(IEditorDocument *document, std::shared_ptr<const ITextRegex> regex)
+    : m_document(document)
+    , m_regex(std::move(regex))
+{
+}
+
+void TVYRATextSearch::clearFound()
+{
+    FoundPos = -1;
+    FoundLen = 0;
+    MatchIndex = -1;
+}
+
+QList<TTextMatch> TVYRATextSearch::matches(const TEditorControl &control) const
+{
+    QList<TTextMatch> list = TTextFinder(m_regex.get(), Options).FindAll(control.Text(), SearchText);
+    // The code editor searches only the selection unless the whole text or
+    // a continued search is asked for.
+    if (control.IsCode() && !Options.testFlag(xsoWholeText) && !Options.testFlag(xsoFindNext)
+        && control.SelLength() > 0) {
+        const int start = control.SelStart();
+        const int end = start + control.SelLength();
+        list.removeIf([start, end](const TTextMatch &m) { return m.pos < start || m.pos + m.len > end; });
+    }
+    return list;
+}
+
+int TVYRATextSearch::pickFrom(const QList<TTextMatch> &list, int from) const
+{
+    if (Options.testFlag(xsoBackwards)) {
+        for (int i = int(list.size()) - 1; i >= 0; --i) {
+            if (list[i].pos + list[i].len <= from)
+                return i;
+        }
+        return -1;
+    }
+    for (int i = 0; i < list.size(); ++i) {
+        if (list[i].pos >= from)
+            return i;
+    }
+    return -1;
+}
+
+bool TVYRATextSearch::take(TEditorControl &control, const QList<TTextMatch> &list, int index)
+{
+    if (index < 0 || index >= list.size()) {
+        clearFound();
+        return false;
+    }
+    MatchIndex = index;
+    FoundPos = list[index].pos;
+    FoundLen = list[index].len;
+    control.SetSelection(FoundPos, FoundLen);
+    return true;
+}
+
+bool TVYRATextSearch::FindFirst(const QString &Text)
+{
+    if (Text.isEmpty())
+        return false;
+    SearchText = Text;
+    if (m_document)
+        m_document->SearchStarted();
+    TEditorControl control(m_document);
+    if (!control.IsValid()) {
+        clearFound();
+        return false;
+    }
+    const QList<TTextMatch> list = matches(control);
+    int from = Options.testFlag(xsoBackwards) ? int(control.Text().size()) : 0;
+    if (Options.testFlag(xsoFromCursor)) {
+        // The rich editor starts behind the selection's last character.
+        from = control.IsCode() ? (Options.testFlag(xsoBackwards) ? control.SelStart()
+                                                                   : control.SelStart() + control.SelLength())
+                                : std::abs(control.SelStart() + control.SelLength() - 1);
+    }
+    return take(control, list, pickFrom(list, from));
+}
+
+bool TVYRATextSearch::FindFirst()
+{
+    return FindFirst(SearchText);
+}
+
+bool TVYRATextSearch::FindNext()
+{
+    if (SearchText.isEmpty())
+        return false;
+    TEditorControl control(m_document);
+    if (!control.IsValid())
+        return false;
+    const QList<TTextMatch> list = matches(control);
+    const int selStart = control.SelStart();
+    const int selEnd = selStart + control.SelLength();
+    if (Options.testFlag(xsoBackwards))
+        return take(control, list, pickFrom(list, selStart));
+    // A match inside the selection is the current one.
+    int index = -1;
+    for (int i = 0; i < list.size() && index < 0; ++i) {
+        const bool current = list[i].pos >= selStart && list[i].pos + list[i].len <= selEnd && selEnd > selStart;
+        if (list[i].pos >= selStart && !current)
+            index = i;
+    }
+    return take(control, list, index);
+}
+
+bool TVYRATextSearch::findFrom(TEditorControl &control, int from)
+{
+    const TVYRASearchOptions saved = Options;
+    Options |= xsoWholeText;
+    Options &= ~TVYRASearchOptions(xsoBackwards);
+    const QList<TTextMatch> list = matches(control);
+    Options = saved;
+    return take(control, list, pickFrom(list, from));
+}
+
+bool TVYRATextSearch::Replace(const QString &Text, const QString &ReplaceBy)
+{
+    if (Text.isEmpty())
+        return false;
+    ReplaceText = ReplaceBy;
+    TEditorControl control(m_document);
+    const int caret = control.SelStart();
+    if (!FindFirst(Text))
+        return false;
+    const bool prompt = Options.testFlag(xsoReplacePrompt);
+    TReplaceAction action = prompt ? m_document->AskReplace(control.SelText(), ReplaceBy) : raReplace;
+    int replaced = 0;
+    control.BeginUpdate();
+    while (action != raCancel) {
+        int next = FoundPos + FoundLen;
+        if (action == raReplace || action == raReplaceAll) {
+            control.SetSelection(FoundPos, FoundLen);
+            control.ReplaceSelection(ReplaceBy);
+            ++replaced;
+            // Go on behind the inserted text: a replacement that holds the
+            // search text must not be found again. An empty match moves on.
+            next = FoundPos + int(ReplaceBy.size()) + (FoundLen == 0 ? 1 : 0);
+        } else if (FoundLen == 0) {
+            ++next;
+        }
+        if (!Options.testFlag(xsoReplaceAll) || next > control.Text().size() || !findFrom(control, next))
+            break;
+        if (prompt && action != raReplaceAll)
+            action = m_document->AskReplace(control.SelText(), ReplaceBy);
+    }
+    control.EndUpdate();
+    control.SetSelection(qMin(caret, int(control.Text().size())), 0);
+    if (replaced > 0)
+        m_document->Changed();
+    return control.IsCode() ? replaced > 0 : true;
+}
