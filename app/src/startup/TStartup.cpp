@@ -1,5 +1,6 @@
 #include "startup/TStartup.h"
 
+#include "editorwindow/TSimpleEditorWindow.h"
 #include "framework/TVYRACore.h"
 #include "framework/VYRAExceptions.h"
 #include "settings/TTalvexStudioSettings.h"
@@ -7,7 +8,7 @@
 #include "startup/TDataFolders.h"
 #include "startup/TSingleInstance.h"
 #include "startup/TSplashScreen.h"
-#include "startup/TStartWindow.h"
+#include "startup/TShownNotifier.h"
 #include "startup/TStartupArguments.h"
 #include "startup/TXmlLibraryCheck.h"
 #include "ui/TDialogPrompter.h"
@@ -15,6 +16,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QPointer>
+#include <QStatusBar>
 #include <memory>
 
 namespace {
@@ -100,9 +102,13 @@ int TStartup::run()
         core->SetProjectDir(folders.projects);
 
     splash->SetStatus(QStringLiteral("Startvorgang..."));
-    TStartWindow window(*core);
-    if (arguments.quitWhenShown())
-        QObject::connect(&window, &TStartWindow::shown, &m_app, &QCoreApplication::quit, Qt::QueuedConnection);
+    TSimpleEditorWindow window;
+    window.statusBar()->showMessage(
+        QStringLiteral("Allgemeine Daten: %1   Benutzerdaten: %2").arg(core->GetAppDataDir(), core->UserDataDir()));
+    if (arguments.quitWhenShown()) {
+        auto *notifier = new TShownNotifier(&window);
+        QObject::connect(notifier, &TShownNotifier::shown, &m_app, &QCoreApplication::quit, Qt::QueuedConnection);
+    }
     window.show();
     finishSplash();
 
