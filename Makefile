@@ -7,6 +7,11 @@ JOBS       ?= $(shell nproc)
 FUZZ_SECONDS ?= 20
 GENERATOR  := -G Ninja
 
+# Let ccache share results between clones in different folders (CI builds a
+# fresh clone elsewhere on the same machine).
+export CCACHE_BASEDIR := $(CURDIR)
+export CCACHE_NOHASHDIR := 1
+
 .PHONY: all deps configure build run test bench fuzz asan install clean
 
 all: build
