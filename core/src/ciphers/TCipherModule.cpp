@@ -33,3 +33,22 @@ bool TCipherModule::IsModuleFile(const QString &fileName)
     const QFileInfo info(fileName);
     return info.isFile() && info.suffix().toLower() == QLatin1String("so");
 }
+
+std::shared_ptr<TCipherModule> TCipherModule::Open(const QString &fileName, const char *entry,
+                                                   QFunctionPointer &function, QString &error)
+{
+    function = nullptr;
+    if (!IsModuleFile(fileName)) {
+        error = QStringLiteral("Keine Moduldatei.");
+        return nullptr;
+    }
+    auto module = std::make_shared<TCipherModule>(fileName);
+    if (!module->Load()) {
+        error = module->ErrorText();
+        return nullptr;
+    }
+    function = module->Resolve(entry);
+    if (!function)
+        error = QStringLiteral("Das Modul exportiert \"%1\" nicht.").arg(QLatin1String(entry));
+    return module;
+}

@@ -4,6 +4,7 @@
 
 #include <QLibrary>
 #include <QString>
+#include <memory>
 
 // One cipher module (shared object) loaded into the process. It is unloaded
 // when the last cipher made from it has been released.
@@ -25,6 +26,10 @@ public:
 
     // A module file: an existing file whose extension, in lower case, is ".so".
     static bool IsModuleFile(const QString &fileName);
+    // Checks and loads a module file and resolves its entry point; on failure
+    // nullptr (or no entry) with the reason in error.
+    static std::shared_ptr<TCipherModule> Open(const QString &fileName, const char *entry, QFunctionPointer &function,
+                                               QString &error);
 
 private:
     QLibrary m_library;

@@ -29,20 +29,11 @@ TCustomCipher::TCustomCipher(const QString &fileName)
         Adopt(new TNoCipher, true);
         return;
     }
-    if (!TCipherModule::IsModuleFile(fileName)) {
-        m_loadError = QStringLiteral("Keine Moduldatei.");
+    QFunctionPointer entry = nullptr;
+    m_module = TCipherModule::Open(fileName, "LoadCipher", entry, m_loadError);
+    const auto load = reinterpret_cast<TVYRALoadCipherProc>(entry);
+    if (!load)
         return;
-    }
-    m_module = std::make_shared<TCipherModule>(fileName);
-    if (!m_module->Load()) {
-        m_loadError = m_module->ErrorText();
-        return;
-    }
-    const auto load = reinterpret_cast<TVYRALoadCipherProc>(m_module->Resolve("LoadCipher"));
-    if (!load) {
-        m_loadError = QStringLiteral("Das Modul exportiert \"LoadCipher\" nicht.");
-        return;
-    }
     TCipher *cipher = nullptr;
     try {
         load(&cipher);

@@ -28,20 +28,11 @@ TCustomCipherCollection::~TCustomCipherCollection()
 
 void TCustomCipherCollection::LoadModule()
 {
-    if (!TCipherModule::IsModuleFile(m_fileName)) {
-        m_loadError = QStringLiteral("Keine Moduldatei.");
+    QFunctionPointer entry = nullptr;
+    m_module = TCipherModule::Open(m_fileName, "LoadCipherCollection", entry, m_loadError);
+    const auto load = reinterpret_cast<TVYRALoadCipherCollectionProc>(entry);
+    if (!load)
         return;
-    }
-    m_module = std::make_shared<TCipherModule>(m_fileName);
-    if (!m_module->Load()) {
-        m_loadError = m_module->ErrorText();
-        return;
-    }
-    const auto load = reinterpret_cast<TVYRALoadCipherCollectionProc>(m_module->Resolve("LoadCipherCollection"));
-    if (!load) {
-        m_loadError = QStringLiteral("Das Modul exportiert \"LoadCipherCollection\" nicht.");
-        return;
-    }
     TCipherCollection *collection = nullptr;
     try {
         load(&collection);

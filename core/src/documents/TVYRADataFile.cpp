@@ -229,6 +229,37 @@ QString TVYRADataFile::FieldError(const QString &fieldName, const QString &text)
         .arg(fieldName, windows1252EncodeError(text));
 }
 
+TDocumentResult TVYRADataFile::CheckFields(const QList<StoredField> &fields)
+{
+    for (const auto &[fieldName, text] : fields) {
+        if (!canEncodeWindows1252(text))
+            return TDocumentResult::failure(FieldError(fieldName, text));
+    }
+    return TDocumentResult::success();
+}
+
+TDocumentResult TVYRADataFile::WriteFields(QIODevice &stream, const QList<StoredField> &fields)
+{
+    TDocumentResult result = CheckFields(fields);
+    QString error;
+    for (qsizetype i = 0; result && i < fields.size(); ++i) {
+        if (!WriteTextToStream(stream, fields[i].second, &error))
+            result = TDocumentResult::failure(error);
+    }
+    return result;
+}
+
+QByteArray TVYRADataFile::ReadStoredInformation(QIODevice &stream, TCustomCipher *cipher)
+{
+    QByteArray information;
+    if (cipher) {
+        const TCipherResult read = cipher->ReadInformation(stream, information);
+        if (!read)
+            throw EInvalidVYRAFormat(read.errorText);
+    }
+    return information;
+}
+
 QString TVYRADataFile::PasswordVerifier()
 {
     if (m_verifier.isEmpty() || m_verifierKey != m_password) {

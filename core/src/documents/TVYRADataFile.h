@@ -7,6 +7,7 @@
 
 #include <QDateTime>
 #include <QIODevice>
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
@@ -104,6 +105,15 @@ protected:
     void TrackWorker(QThread *thread);
     // Message for a text that Windows-1252 cannot hold in a stored field.
     static QString FieldError(const QString &fieldName, const QString &text);
+    // A stored text field: its name for messages, and its text.
+    using StoredField = std::pair<QString, QString>;
+    // Fails with FieldError for the first field Windows-1252 cannot hold.
+    static TDocumentResult CheckFields(const QList<StoredField> &fields);
+    // Checks every field, then writes them in order.
+    static TDocumentResult WriteFields(QIODevice &stream, const QList<StoredField> &fields);
+    // Lets the cipher read its information block from a stored file; raises
+    // EInvalidVYRAFormat when it cannot.
+    static QByteArray ReadStoredInformation(QIODevice &stream, TCustomCipher *cipher);
     // The verifier stored for the current key (computed once per key).
     QString PasswordVerifier();
     // A verifier read from a file that the current key matches.

@@ -9,15 +9,6 @@
 
 #include <QBuffer>
 
-namespace {
-
-struct Field {
-    QString name;
-    QString text;
-};
-
-} // namespace
-
 TVYRADocument::TVYRADocument(const QString &fileName, const QString &fileVersion, TVYRASettings *settings,
                              TCipherList *ciphers, QWidget *parent, bool fileExists)
     : TVYRADataFile(fileName, fileVersion, settings, ciphers, parent, fileExists)
@@ -39,12 +30,7 @@ void TVYRADocument::LoadFromStream(QIODevice &stream, QString &result)
     const QString passwordHash = ReadTextFromStream(stream);
     const QString checksum = ReadTextFromStream(stream);
     auto cipher = FindStoredCipher(guidText, name, false);
-    QByteArray information;
-    if (cipher) {
-        const TCipherResult read = cipher->ReadInformation(stream, information);
-        if (!read)
-            throw EInvalidVYRAFormat(read.errorText);
-    }
+    const QByteArray information = ReadStoredInformation(stream, cipher.get());
     const QString encrypted = ReadTextFromStream(stream);
 
     SetFileTypeText(recognizer);
@@ -80,7 +66,7 @@ TDocumentResult TVYRADocument::SaveToStream(QIODevice &stream, QString &result)
     const auto &cipher = GetCipher();
     const QString guidText = cipher->GetGUIDText();
     const QString checksum = CreateChecksum(guidText, cipher->GetName(), m_encryptedText);
-    const QList<Field> fields{
+    const QList<StoredField> fields{
         {QStringLiteral("Kennung"), TVYRAFileTypeRecognizers::get(ftDocument)},
         {QStringLiteral("Version"), GetFileVersion()},
         {QStringLiteral("Quellerweiterung"), SourceExtension()},
@@ -89,25 +75,20 @@ TDocumentResult TVYRADocument::SaveToStream(QIODevice &stream, QString &result)
         {QStringLiteral("Passwort"), PasswordVerifier()},
         {QStringLiteral("Prüfsumme"), checksum},
     };
-    for (const Field &field : fields) {
-        if (!canEncodeWindows1252(field.text))
-            return TDocumentResult::failure(FieldError(field.name, field.text));
-    }
-    if (!canEncodeWindows1252(m_encryptedText))
-        return TDocumentResult::failure(FieldError(QStringLiteral("Text"), m_encryptedText));
-    QString error;
-    for (const Field &field : fields) {
-        if (!WriteTextToStream(stream, field.text, &error))
-            return TDocumentResult::failure(error);
-    }
+    TDocumentResult written = CheckFields({{QStringLiteral("Text"), m_encryptedText}});
+    if (written)
+        written = WriteFields(stream, fields);
+    if (!written)
+        return written;
     if (stream.write(m_information) != m_information.size())
         return TDocumentResult::failure(stream.errorString());
+    QString error;
     if (!WriteTextToStream(stream, m_encryptedText, &error))
         return TDocumentResult::failure(error);
-    SetFileTypeText(fields[0].text);
+    SetFileTypeText(fields[0].second);
     m_storedGuidText = guidText;
     m_storedChecksum = checksum;
-    m_storedPasswordHash = fields[5].text;
+    m_storedPasswordHash = fields[5].second;
     result = checksum;
     Changed(false);
     return TDocumentResult::success();

@@ -30,12 +30,7 @@ void TVYRAFile::LoadFromStream(QIODevice &stream, QString &result)
     const QString name = ReadTextFromStream(stream);
     const QString guidText = ReadTextFromStream(stream);
     auto cipher = FindStoredCipher(guidText, name, true);
-    QByteArray information;
-    if (cipher) {
-        const TCipherResult read = cipher->ReadInformation(stream, information);
-        if (!read)
-            throw EInvalidVYRAFormat(read.errorText);
-    }
+    const QByteArray information = ReadStoredInformation(stream, cipher.get());
     const QByteArray payload = stream.readAll();
 
     SetFileTypeText(recognizer);
@@ -95,7 +90,7 @@ TDocumentResult TVYRAFile::SaveToStream(QIODevice &stream, QString &result)
             QStringLiteral("Die Daten von \"%1\" wurden noch nicht mit \"%2\" und dem aktuellen Passwort verschlüsselt.")
                 .arg(GetFileName(), GetCipher()->GetName()));
     const auto &cipher = GetCipher();
-    const QList<std::pair<QString, QString>> fields{
+    const QList<StoredField> fields{
         {QStringLiteral("Kennung"), TVYRAFileTypeRecognizers::get(ftDataFile)},
         {QStringLiteral("Version"), GetFileVersion()},
         {QStringLiteral("Quellerweiterung"), SourceExtension()},
@@ -103,15 +98,9 @@ TDocumentResult TVYRAFile::SaveToStream(QIODevice &stream, QString &result)
         {QStringLiteral("Verschlüsselung"), cipher->GetName()},
         {QStringLiteral("Verschlüsselung"), cipher->GetGUIDText()},
     };
-    for (const auto &[fieldName, text] : fields) {
-        if (!canEncodeWindows1252(text))
-            return TDocumentResult::failure(FieldError(fieldName, text));
-    }
-    QString error;
-    for (const auto &field : fields) {
-        if (!WriteTextToStream(stream, field.second, &error))
-            return TDocumentResult::failure(error);
-    }
+    const TDocumentResult written = WriteFields(stream, fields);
+    if (!written)
+        return written;
     if (stream.write(m_information) != m_information.size() || stream.write(m_cipherData) != m_cipherData.size())
         return TDocumentResult::failure(stream.errorString());
     SetFileTypeText(fields[0].second);
@@ -120,16 +109,22 @@ TDocumentResult TVYRAFile::SaveToStream(QIODevice &stream, QString &result)
     return TDocumentResult::success();
 }
 
-TDocumentResult TVYRAFile::EnCrypt()
+TCipherResult TVYRAFile::Run(TFileAction action, const QByteArray &input, QByteArray &output,
+                             QByteArray &information)
 {
-    QBuffer source(&m_plainData);
+    QBuffer source;
+    source.setData(input);
     source.open(QIODevice::ReadOnly);
-    QByteArray output;
     QBuffer target(&output);
     target.open(QIODevice::ReadWrite);
+    return TCipherThread::Run(GetPassword(), &source, &target, action, GetCipher().get(), information);
+}
+
+TDocumentResult TVYRAFile::EnCrypt()
+{
+    QByteArray output;
     QByteArray information;
-    const TCipherResult status
-        = TCipherThread::Run(GetPassword(), &source, &target, faEnCrypt, GetCipher().get(), information);
+    const TCipherResult status = Run(faEnCrypt, m_plainData, output, information);
     if (!status)
         return TDocumentResult::failure(status.errorText);
     m_cipherData = output;
@@ -140,13 +135,9 @@ TDocumentResult TVYRAFile::EnCrypt()
 
 TDocumentResult TVYRAFile::DeCrypt()
 {
-    QBuffer source(&m_cipherData);
-    source.open(QIODevice::ReadOnly);
     QByteArray output;
-    QBuffer target(&output);
-    target.open(QIODevice::ReadWrite);
-    const TCipherResult status
-        = TCipherThread::Run(GetPassword(), &source, &target, faDeCrypt, GetCipher().get(), m_information);
+    QByteArray information = m_information;
+    const TCipherResult status = Run(faDeCrypt, m_cipherData, output, information);
     if (!status)
         return TDocumentResult::failure(status.errorText);
     m_plainData = output;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ciphers/TCipherResult.h"
 #include "documents/TVYRADataFile.h"
 
 #include <QByteArray>
@@ -40,6 +41,7 @@ public:
     QString StoredPasswordHash() const { return m_storedPasswordHash; }
 
 private:
+    TCipherResult Run(TFileAction action, const QByteArray &input, QByteArray &output, QByteArray &information);
     bool IsCipherDataCurrent() const;
     void MarkCipherDataCurrent();
 

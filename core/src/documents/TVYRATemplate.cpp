@@ -38,7 +38,7 @@ void TVYRATemplate::LoadFromStream(QIODevice &stream, QString &result)
 TDocumentResult TVYRATemplate::SaveToStream(QIODevice &stream, QString &result)
 {
     result.clear();
-    const QList<std::pair<QString, QString>> fields{
+    const QList<StoredField> fields{
         {QStringLiteral("Kennung"), TVYRAFileTypeRecognizers::get(ftTemplate)},
         {QStringLiteral("Version"), GetFileVersion()},
         {QStringLiteral("Editor"), m_templateEditorMode ? QStringLiteral("1") : QStringLiteral("0")},
@@ -46,15 +46,9 @@ TDocumentResult TVYRATemplate::SaveToStream(QIODevice &stream, QString &result)
         {QStringLiteral("Highlighter"), m_templateHighlighter},
         {QStringLiteral("Text"), m_templateText},
     };
-    for (const auto &[fieldName, text] : fields) {
-        if (!canEncodeWindows1252(text))
-            return TDocumentResult::failure(FieldError(fieldName, text));
-    }
-    QString error;
-    for (const auto &field : fields) {
-        if (!WriteTextToStream(stream, field.second, &error))
-            return TDocumentResult::failure(error);
-    }
+    const TDocumentResult written = WriteFields(stream, fields);
+    if (!written)
+        return written;
     SetFileTypeText(fields[0].second);
     result = GetFileVersion();
     Changed(false);
