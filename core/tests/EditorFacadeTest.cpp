@@ -1,6 +1,7 @@
 #include "editor/TCodeEditor.h"
 #include "editor/TRichEditor.h"
 #include "facade/IEditorDocument.h"
+#include "facade/TEditorChoice.h"
 #include "facade/TVYRAEditor.h"
 #include "facade/TVYRAEditorFileTypeHandlers.h"
 #include "facade/TVYRATextAttributes.h"
@@ -287,4 +288,36 @@ TEST(EditorFileTypeHandlers, FirstMatchingMaskGetsTheFile)
     EXPECT_EQ(handlers.FindHandler("*.jpg;*.BMP", &owner1), -1);
     EXPECT_TRUE(handlers.Handle(nullptr, "/bilder/a.bmp"));
     EXPECT_EQ(got.last(), "2/bilder/a.bmp");
+}
+
+TEST(EditorChoice, ShippedDataChoosesModeAndHighlighter)
+{
+    QTemporaryDir user;
+    TIHighlighters highlighters;
+    AddDefaultHighlighter(highlighters, QStringLiteral("Kein"));
+    TVYRAExtensions extensions(sourceDir(), &highlighters);
+    InitialiseRegistries(highlighters, extensions, sourceDir() + "/data/shipped/Highlighters",
+                         sourceDir() + "/data/shipped", user.path());
+    TVYRAEditorEnvironment env;
+    env.highlighters = &highlighters;
+    env.extensions = &extensions;
+    env.userDataDir = user.path();
+
+    const auto php = ChooseEditorForFile(QStringLiteral("/srv/www/index.php"), env);
+    ASSERT_TRUE(php.has_value());
+    EXPECT_TRUE(php->editorMode);
+    EXPECT_EQ(php->highlighter->ShortName(), "multi_phphtml");
+    EXPECT_EQ(ChooseEditorForFile(QStringLiteral("style.CSS"), env)->highlighter->ShortName(), "css");
+    EXPECT_FALSE(ChooseEditorForFile(QStringLiteral("brief.rtf"), env)->editorMode);
+    EXPECT_FALSE(ChooseEditorForFile(QStringLiteral("README"), env).has_value());
+
+    writeFile(user.filePath("customfiletypes.xml"),
+              "<filetypes><filetype name=\"Eigen\"><defaulthighlighter>sql</defaulthighlighter>"
+              "<editormode>True</editormode><extension identifier=\"*.dump\" registermode=\"etNone\"/>"
+              "</filetype></filetypes>");
+    TVYRAExtensions again(sourceDir(), &highlighters);
+    again.LoadFromFile(sourceDir() + "/data/shipped/filetypes.xml", true);
+    again.LoadFromFile(user.filePath("customfiletypes.xml"), false);
+    env.extensions = &again;
+    EXPECT_EQ(ChooseEditorForFile(QStringLiteral("db.dump"), env)->highlighter->ShortName(), "sql");
 }

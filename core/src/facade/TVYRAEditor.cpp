@@ -4,13 +4,11 @@
 #include "editor/TRichEditor.h"
 #include "facade/IEditorDocument.h"
 #include "facade/TEditorControl.h"
-#include "facade/TOpenStandards.h"
+#include "facade/TEditorChoice.h"
 #include "facade/TVYRATextAttributes.h"
-#include "filetypes/TVYRAExtensions.h"
 #include "highlighters/TIHighlighter.h"
 #include "highlighters/TIHighlighters.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -325,25 +323,14 @@ void TVYRAEditor::ApplyHighlighterByFile(const QString &FileName)
 {
     if (!m_document || !m_document->HasCodeEditors())
         return;
-    const QString suffix = QFileInfo(FileName).suffix().toLower();
-    const QString ext = suffix.isEmpty() ? QString() : QLatin1Char('.') + suffix;
-    const QString standardsFile = m_env.userDataDir.isEmpty()
-                                      ? QString()
-                                      : QDir(m_env.userDataDir).filePath(QStringLiteral("openstandards.xml"));
-    const TOpenStandards standards = TOpenStandards::Load(standardsFile);
-    if (const TOpenStandards::TEntry *entry = ext.isEmpty() ? nullptr : standards.Find(ext)) {
-        m_document->SetEditorMode(entry->editorMode);
-        ApplyHighlighter(entry->highlighter);
+    const std::optional<TEditorChoice> choice = ChooseEditorForFile(FileName, m_env);
+    if (!choice)
         return;
-    }
-    const TVYRAFileExtension *pattern =
-        m_env.extensions && !ext.isEmpty() ? m_env.extensions->FindExtension(QLatin1Char('*') + ext) : nullptr;
-    if (!pattern || !pattern->Group)
-        return;
-    m_document->SetEditorMode(pattern->Group->EditorMode);
-    const TIHighlighter *highlighter = pattern->Group->DefaultHighlighter;
-    if (highlighter && m_env.highlighters && highlighter != m_env.highlighters->DefaultHighlighter())
-        SetActiveHighlighter(highlighter);
+    m_document->SetEditorMode(choice->editorMode);
+    if (choice->fromOpenStandards)
+        ApplyHighlighter(choice->highlighter);
+    else if (choice->highlighter != m_env.highlighters->DefaultHighlighter())
+        SetActiveHighlighter(choice->highlighter);
 }
 
 void TVYRAEditor::HighlighterChanged()

@@ -63,8 +63,19 @@ QString TVYRAExtensions::collapseAppDir(const QString &path) const
 void TVYRAExtensions::LoadFromFile(const QString &FileName, bool Clear)
 {
     pugi::xml_document doc;
-    if (!LoadXmlStore(doc, FileName, RootName))
-        return;
+    if (LoadXmlStore(doc, FileName, RootName))
+        readGroups(doc, Clear);
+}
+
+void TVYRAExtensions::LoadFromData(const QByteArray &data, bool Clear)
+{
+    pugi::xml_document doc;
+    if (ParseXmlStore(doc, data, RootName))
+        readGroups(doc, Clear);
+}
+
+void TVYRAExtensions::readGroups(const pugi::xml_document &doc, bool Clear)
+{
     if (Clear)
         m_groups.clear();
     for (pugi::xml_node node : doc.document_element().children("filetype")) {

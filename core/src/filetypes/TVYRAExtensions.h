@@ -3,6 +3,7 @@
 #include "filetypes/TVYRAExtensionGroup.h"
 #include "vyra_export.h"
 
+#include <QByteArray>
 #include <QMetaObject>
 #include <QPointer>
 #include <QString>
@@ -10,6 +11,9 @@
 #include <memory>
 #include <vector>
 
+namespace pugi {
+class xml_document;
+}
 class TIHighlighter;
 class TIHighlighters;
 
@@ -27,6 +31,8 @@ public:
     // A missing file or a root other than "filetypes" is left alone. A file
     // the XML parser refuses raises EInvalidVYRAFormat.
     void LoadFromFile(const QString &FileName, bool Clear);
+    // The same from bytes already read.
+    void LoadFromData(const QByteArray &data, bool Clear);
     // Writes every group, or with OnlyType only those of GroupType. A file
     // with a root other than "filetypes" is left alone (false).
     bool SaveToFile(const QString &FileName, bool OnlyType, TVYRAExtensionGroupType GroupType) const;
@@ -55,6 +61,7 @@ public:
     TIHighlighters *Highlighters() const { return m_highlighters; }
 
 private:
+    void readGroups(const pugi::xml_document &doc, bool Clear);
     QString expandAppDir(const QString &path) const;
     QString collapseAppDir(const QString &path) const;
     void highlighterRemoved(TIHighlighter *removed, TIHighlighter *replacement);

@@ -129,7 +129,7 @@ bool TXdgShellAssociationStore::defineMimeType(const TShellRegistration &registr
     type.append_child("glob").append_attribute("pattern").set_value(
         (QLatin1Char('*') + registration.extension).toUtf8().constData());
     QString error;
-    if (!SaveXmlDocument(doc, fileName, &error))
+    if (!QDir().mkpath(QFileInfo(fileName).absolutePath()) || !SaveXmlDocument(doc, fileName, &error))
         return false;
     runIfPresent(QStringLiteral("update-mime-database"), {m_dataHome + QStringLiteral("/mime")});
     return true;

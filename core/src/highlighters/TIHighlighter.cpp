@@ -187,8 +187,6 @@ void TIHighlighter::CreateShortName()
 {
     if (!m_owner || !m_owner->IsShortNameTaken(m_shortName, this))
         return;
-    if (!IsMultiHighlighter() && !m_shortName.isEmpty())
-        return;
     QString base = QStringLiteral("multi_");
     for (int i = 0; i < m_multi->schemeCount(); ++i)
         base += m_owner->ShortNameOf(m_multi->scheme(i).highlighter());

@@ -60,7 +60,8 @@ public:
     void InitialiseMultiHighlighting(const pugi::xml_node &node);
     // Turns a plain entry into a multi-highlighter with one scheme for other.
     void CreateMultihighlighter(const TIHighlighter &other);
-    // A free short name for a multi-highlighter whose own is taken (or empty).
+    // A free short name for an entry whose own is taken or empty: two
+    // entries under one key could not be told apart in any stored file.
     void CreateShortName();
 
     // The plug-in view.
