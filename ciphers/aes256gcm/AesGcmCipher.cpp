@@ -7,6 +7,7 @@
 #include <openssl/evp.h>
 #include <openssl/rand.h>
 
+#include <algorithm>
 #include <climits>
 #include <memory>
 #include <new>
@@ -56,10 +57,69 @@ bool transform(EVP_CIPHER_CTX *ctx, bool encrypt, uint8_t *data, size_t length)
 
 std::vector<uint8_t> utf8(const char16_t *text, size_t length)
 {
-    std::vector<uint8_t> out;
-    AppendUtf8(text, length, out);
+    std::vector<uint8_t> out(Utf8Length(text, length));
+    ToUtf8(text, length, out.data());
     return out;
 }
+
+// Source characters converted per step of the enciphering pipeline.
+constexpr size_t kTextChunk = 16384;
+
+// Converts, enciphers and Base64-encodes a text piece by piece, straight into
+// the output, so no full-size intermediate copy is made.
+class EncryptPipeline
+{
+public:
+    EncryptPipeline(EVP_CIPHER_CTX *ctx, char16_t *out)
+        : m_ctx(ctx), m_out(out)
+    {
+    }
+
+    bool Feed(const char16_t *text, size_t length)
+    {
+        for (size_t i = 0; i < length;) {
+            size_t take = std::min(kTextChunk, length - i);
+            // Keep a surrogate pair in one piece.
+            if (i + take < length && text[i + take - 1] >= 0xD800 && text[i + take - 1] <= 0xDBFF)
+                --take;
+            if (take == 0)
+                take = 1;
+            const size_t bytes = ToUtf8(text + i, take, m_buffer + m_carry);
+            if (!transform(m_ctx, true, m_buffer + m_carry, bytes))
+                return false;
+            Emit(m_carry + bytes, false);
+            i += take;
+        }
+        return true;
+    }
+
+    bool Finish()
+    {
+        int written = 0;
+        if (EVP_EncryptFinal_ex(m_ctx, m_buffer + m_carry, &written) != 1
+            || EVP_CIPHER_CTX_ctrl(m_ctx, EVP_CTRL_GCM_GET_TAG, int(kTagLength), m_buffer + m_carry) != 1)
+            return false;
+        Emit(m_carry + kTagLength, true);
+        return true;
+    }
+
+private:
+    // Encodes whole groups of three bytes (all of them at the end) and keeps the rest.
+    void Emit(size_t available, bool last)
+    {
+        const size_t whole = last ? available : available / 3 * 3;
+        EncodeBase64(m_buffer, whole, m_out);
+        m_out += Base64Length(whole);
+        m_carry = available - whole;
+        for (size_t k = 0; k < m_carry; ++k)
+            m_buffer[k] = m_buffer[whole + k];
+    }
+
+    EVP_CIPHER_CTX *m_ctx;
+    char16_t *m_out;
+    uint8_t m_buffer[2 + kTextChunk * 3 + kTagLength + 16];
+    size_t m_carry = 0;
+};
 
 bool seekStart(IVYRAStream &stream) { return stream.seek(0) == VYRA_TRUE; }
 
@@ -164,19 +224,15 @@ TVYRAResult AesGcmCipher::EnCryptText(const char16_t *text, size_t length, const
     try {
         if (const TVYRAResult prepared = PrepareEncryption(password, passwordLength); prepared != VYRA_S_OK)
             return prepared;
-        std::vector<uint8_t> data = utf8(text, length);
-        const size_t plainLength = data.size();
-        data.resize(plainLength + kTagLength);
+        const size_t cipherLength = Utf8Length(text, length) + kTagLength;
+        char16_t *out = result.allocate(Base64Length(cipherLength));
+        if (!out)
+            return VYRA_E_OUTOFMEMORY;
         Ctx ctx = startGcm(true, m_key, m_info);
-        int written = 0;
-        if (!ctx || !transform(ctx.get(), true, data.data(), plainLength)
-            || EVP_EncryptFinal_ex(ctx.get(), data.data() + plainLength, &written) != 1
-            || EVP_CIPHER_CTX_ctrl(ctx.get(), EVP_CTRL_GCM_GET_TAG, int(kTagLength), data.data() + plainLength) != 1)
+        if (!ctx)
             return VYRA_E_FAIL;
-        std::u16string encoded;
-        AppendBase64(data.data(), data.size(), encoded);
-        result.assign(encoded.data(), encoded.size());
-        return VYRA_S_OK;
+        auto pipeline = std::make_unique<EncryptPipeline>(ctx.get(), out);
+        return pipeline->Feed(text, length) && pipeline->Finish() ? VYRA_S_OK : VYRA_E_FAIL;
     } catch (const std::bad_alloc &) {
         return VYRA_E_OUTOFMEMORY;
     } catch (...) {
@@ -188,28 +244,34 @@ TVYRAResult AesGcmCipher::DeCryptText(const char16_t *text, size_t length, const
                                       size_t passwordLength, IVYRAStringOut &result)
 {
     try {
-        std::vector<uint8_t> data;
-        if (!DecodeBase64(text, length, data) || data.size() < kTagLength)
+        const size_t total = DecodedLength(text, length);
+        if (total == SIZE_MAX || total < kTagLength)
+            return VYRA_E_FORMAT;
+        std::unique_ptr<uint8_t[]> data(new (std::nothrow) uint8_t[total]);
+        if (!data)
+            return VYRA_E_OUTOFMEMORY;
+        if (!DecodeBase64(text, length, data.get()))
             return VYRA_E_FORMAT;
         if (const TVYRAResult prepared = PrepareDecryption(password, passwordLength); prepared != VYRA_S_OK)
             return prepared;
-        const size_t plainLength = data.size() - kTagLength;
+        const size_t plainLength = total - kTagLength;
         Ctx ctx = startGcm(false, m_key, m_info);
-        if (!ctx || !transform(ctx.get(), false, data.data(), plainLength)
-            || EVP_CIPHER_CTX_ctrl(ctx.get(), EVP_CTRL_GCM_SET_TAG, int(kTagLength), data.data() + plainLength) != 1)
+        if (!ctx || !transform(ctx.get(), false, data.get(), plainLength)
+            || EVP_CIPHER_CTX_ctrl(ctx.get(), EVP_CTRL_GCM_SET_TAG, int(kTagLength), data.get() + plainLength) != 1)
             return VYRA_E_FAIL;
         int written = 0;
-        if (EVP_DecryptFinal_ex(ctx.get(), data.data() + plainLength, &written) != 1) {
-            OPENSSL_cleanse(data.data(), plainLength);
-            return VYRA_E_AUTHENTICATION;
+        TVYRAResult status = VYRA_S_OK;
+        if (EVP_DecryptFinal_ex(ctx.get(), data.get() + plainLength, &written) != 1) {
+            status = VYRA_E_AUTHENTICATION;
+        } else if (const size_t units = Utf16Length(data.get(), plainLength); units == SIZE_MAX) {
+            status = VYRA_E_FORMAT;
+        } else if (char16_t *out = result.allocate(units)) {
+            ToUtf16(data.get(), plainLength, out);
+        } else {
+            status = VYRA_E_OUTOFMEMORY;
         }
-        std::u16string plain;
-        const bool ok = AppendUtf16(data.data(), plainLength, plain);
-        OPENSSL_cleanse(data.data(), data.size());
-        if (!ok)
-            return VYRA_E_FORMAT;
-        result.assign(plain.data(), plain.size());
-        return VYRA_S_OK;
+        OPENSSL_cleanse(data.get(), total);
+        return status;
     } catch (const std::bad_alloc &) {
         return VYRA_E_OUTOFMEMORY;
     } catch (...) {

@@ -24,11 +24,9 @@ inline int decodeChar(char16_t c) { return c < 128 ? kDecode[c] : -1; }
 
 } // namespace
 
-void AppendBase64(const uint8_t *bytes, size_t length, std::u16string &out)
+void EncodeBase64(const uint8_t *bytes, size_t length, char16_t *out)
 {
-    const size_t at = out.size();
-    out.resize(at + (length + 2) / 3 * 4);
-    char16_t *p = out.data() + at;
+    char16_t *p = out;
     size_t i = 0;
     for (; i + 3 <= length; i += 3) {
         const uint32_t v = (uint32_t(bytes[i]) << 16) | (uint32_t(bytes[i + 1]) << 8) | bytes[i + 2];
@@ -48,9 +46,18 @@ void AppendBase64(const uint8_t *bytes, size_t length, std::u16string &out)
     }
 }
 
-bool DecodeBase64(const char16_t *text, size_t length, std::vector<uint8_t> &out)
+size_t DecodedLength(const char16_t *text, size_t length)
 {
-    out.clear();
+    if (length % 4 != 0)
+        return SIZE_MAX;
+    if (length == 0)
+        return 0;
+    const size_t padding = text[length - 1] != u'=' ? 0 : text[length - 2] == u'=' ? 2 : 1;
+    return length / 4 * 3 - padding;
+}
+
+bool DecodeBase64(const char16_t *text, size_t length, uint8_t *out)
+{
     if (length % 4 != 0)
         return false;
     if (length == 0)
@@ -58,8 +65,7 @@ bool DecodeBase64(const char16_t *text, size_t length, std::vector<uint8_t> &out
     size_t padding = 0;
     if (text[length - 1] == u'=')
         padding = text[length - 2] == u'=' ? 2 : 1;
-    out.resize(length / 4 * 3);
-    uint8_t *p = out.data();
+    uint8_t *p = out;
     const size_t full = length - (padding ? 4 : 0);
     for (size_t i = 0; i < full; i += 4) {
         const int a = decodeChar(text[i]), b = decodeChar(text[i + 1]), c = decodeChar(text[i + 2]),
@@ -86,7 +92,6 @@ bool DecodeBase64(const char16_t *text, size_t length, std::vector<uint8_t> &out
         if (padding == 1)
             *p++ = uint8_t(v >> 8);
     }
-    out.resize(size_t(p - out.data()));
     return true;
 }
 

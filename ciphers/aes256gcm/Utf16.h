@@ -2,15 +2,17 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
-#include <vector>
 
 namespace aesgcm {
 
 // UTF-16 to UTF-8. A lone surrogate is written as its own three-byte
 // sequence, so every UTF-16 text comes back exactly as it went in.
-void AppendUtf8(const char16_t *text, size_t length, std::vector<uint8_t> &out);
-// The reverse; false for bytes that are not such a sequence.
-bool AppendUtf16(const uint8_t *bytes, size_t length, std::u16string &out);
+size_t Utf8Length(const char16_t *text, size_t length);
+// Writes the UTF-8 of text (room for Utf8Length bytes); returns the bytes written.
+size_t ToUtf8(const char16_t *text, size_t length, uint8_t *out);
+// The UTF-16 length of UTF-8 bytes, or SIZE_MAX when they are not such a sequence.
+size_t Utf16Length(const uint8_t *bytes, size_t length);
+// Writes the UTF-16 of bytes checked by Utf16Length.
+void ToUtf16(const uint8_t *bytes, size_t length, char16_t *out);
 
 } // namespace aesgcm

@@ -16,8 +16,9 @@
 //   * a string handed INTO a call is a pointer and a length in code units; it
 //     is borrowed for the duration of the call only and need not end in 0;
 //   * a string a call hands OUT is delivered through an IVYRAStringOut that the
-//     caller supplies; the callee calls assign() and the caller copies the text
-//     into its own memory, so no memory is ever freed on the other side;
+//     caller supplies: the callee either calls assign() once (the caller copies
+//     the text) or allocate() once and fills the buffer it gets, which belongs
+//     to the caller; no memory is ever freed on the other side;
 //   * the descriptive getters of an object (names, descriptions) return a
 //     0-terminated pointer owned by the object, valid until it is released.
 // - No exception may leave a module function. The host catches whatever does
@@ -85,6 +86,9 @@ class IVYRAStringOut
 {
 public:
     virtual void assign(const char16_t *text, size_t length) = 0;
+    // A buffer of exactly length code units, owned by the caller, for the
+    // callee to fill; nullptr when the caller cannot provide it.
+    virtual char16_t *allocate(size_t length) = 0;
 
 protected:
     ~IVYRAStringOut() = default;
