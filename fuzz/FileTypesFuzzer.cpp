@@ -6,6 +6,7 @@
 #include "highlighters/StandardHighlighters.h"
 #include "highlighters/TIHighlighters.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <cstddef>
 #include <cstdint>
