@@ -14,6 +14,7 @@ TEST(TextFile, EncodingsAreDetectedAndWrittenBackByteForByte)
         QByteArray("\xff\xfe" "A\0\xac\x20\r\0", 8),                        // UTF-16 LE with BOM
         QByteArray("\xfe\xff\0A\x20\xac", 6),                               // UTF-16 BE with BOM
         QByteArray("Gr\xf6\xdf" "e \x80\rMac\r"),                           // Windows-1252, CR
+        QByteArray("\xef\xbb\xbf\x9f" "e\x05\xff" "ei\n"),                   // UTF-8 BOM, not UTF-8 (found by fuzzing)
     };
     for (const QByteArray &bytes : samples) {
         const TTextFile file = TTextFile::Decode(bytes);

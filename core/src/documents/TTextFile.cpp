@@ -19,12 +19,14 @@ TTextFile TTextFile::Decode(const QByteArray &bytes)
     } else {
         bool invalid = false;
         const qsizetype valid = TextCodec::validUtf8Prefix(data, size, &invalid);
-        if (file.format.bom || (valid == size && !invalid)) {
+        if (valid == size && !invalid) {
             file.format.encoding = TTextEncoding::teUtf8;
             file.text = QString::fromUtf8(data, size);
         } else {
-            file.format.encoding = TTextEncoding::teWindows1252;
-            file.text = TextCodec::fromWindows1252(data, size);
+            // Not UTF-8 after all (even behind a UTF-8 BOM): every byte is kept
+            // as a Windows-1252 character, so saving gives the same bytes.
+            file.format = {TTextEncoding::teWindows1252, false};
+            file.text = TextCodec::fromWindows1252(bytes.constData(), bytes.size());
         }
     }
     file.lineBreak = DetectLineBreak(file.text);
