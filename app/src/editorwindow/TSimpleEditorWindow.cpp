@@ -2,9 +2,9 @@
 
 #include "editor/TCodeEditor.h"
 #include "highlighter/THighlighterSet.h"
+#include "ui/TPrompter.h"
 
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QStatusBar>
 #include <QTabWidget>
 
@@ -47,9 +47,14 @@ void TSimpleEditorWindow::openFile(const QString &fileName)
     const TEditorResult result = editor->openFile(fileName);
     if (!result.ok) {
         delete editor;
-        QMessageBox::critical(this, tr("Fehler"), result.errorText);
+        TPrompter::instance().error(result.errorText);
         return;
     }
+    // A read failure after the first slice leaves what was read in the tab.
+    connect(editor, &TCodeEditor::loadFinished, this, [](bool ok, const QString &errorText) {
+        if (!ok)
+            TPrompter::instance().error(errorText);
+    });
     m_tabs->setCurrentIndex(m_tabs->addTab(editor, QFileInfo(fileName).fileName()));
     m_tabs->setTabToolTip(m_tabs->currentIndex(), fileName);
 }

@@ -1,17 +1,8 @@
 #include "editor/TTextEncoding.h"
 
+#include "utils/Windows1252.h"
+
 #include <QStringEncoder>
-
-namespace {
-
-// Windows-1252 in 0x80..0x9F; 0 marks the five unassigned bytes, which are
-// read as the C1 control of the same value (as Windows does).
-constexpr char16_t kHigh[32] = {
-    0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0, 0x017D, 0,
-    0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E,
-    0x0178};
-
-} // namespace
 
 int TTextFileFormat::detectBom(const QByteArray &data, TTextFileFormat &format)
 {
@@ -85,34 +76,14 @@ qsizetype validUtf8Prefix(const char *data, qsizetype size, bool *invalid)
 
 QString fromWindows1252(const char *data, qsizetype size)
 {
-    QString result(size, Qt::Uninitialized);
-    QChar *out = result.data();
-    for (qsizetype i = 0; i < size; ++i) {
-        const auto c = static_cast<unsigned char>(data[i]);
-        out[i] = (c >= 0x80 && c < 0xA0 && kHigh[c - 0x80]) ? QChar(kHigh[c - 0x80]) : QChar(c);
-    }
-    return result;
+    return ::fromWindows1252(QByteArray::fromRawData(data, size));
 }
 
 bool toWindows1252(QStringView text, QByteArray &out)
 {
-    out.resize(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
-            out[i] = char(c);
-            continue;
-        }
-        int found = -1;
-        for (int k = 0; k < 32; ++k) {
-            if (kHigh[k] == c || (kHigh[k] == 0 && c == 0x80 + k))
-                found = k;
-        }
-        if (found < 0)
-            return false;
-        out[i] = char(0x80 + found);
-    }
-    return true;
+    bool ok = false;
+    out = ::toWindows1252(text.toString(), &ok);
+    return ok;
 }
 
 QByteArray encode(QStringView text, const TTextFileFormat &format, bool *ok)
