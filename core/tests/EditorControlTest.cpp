@@ -215,9 +215,22 @@ TEST_F(EditorFileTest, OpenFileShowsTheFirstSliceAndFinishesFromTheEventLoop)
     EXPECT_TRUE(editor.isLoading());
     EXPECT_GT(editor.lineCount(), 1000);
     typeText(editor, QStringLiteral("zz")); // refused while loading
+    // Character offsets stay right while the line index is off for loading.
+    const int lineLength = 15; // "$x = 'line €';\n"
+    const auto checkOffsets = [&] {
+        editor.setSelection(500 * lineLength + 11, 1);
+        EXPECT_EQ(editor.selectedText(), QStringLiteral("€"));
+        editor.setCaretOffset(500 * lineLength + 12);
+        EXPECT_EQ(editor.caretLine(), 501);
+        EXPECT_EQ(editor.caretColumn(), 13);
+        EXPECT_EQ(editor.caretOffset(), 500 * lineLength + 12);
+    };
+    checkOffsets();
     while (!finished)
         QApplication::processEvents();
     EXPECT_FALSE(editor.isLoading());
+    checkOffsets();
+    EXPECT_EQ(editor.textLength(), bytes.count('\n') * lineLength);
     EXPECT_EQ(editor.lineCount(), bytes.count('\n') + 1);
     EXPECT_EQ(editor.lineText(0), QStringLiteral("$x = 'line €';"));
     EXPECT_FALSE(editor.isModified());

@@ -120,10 +120,16 @@ TEditorResult TCodeEditor::openFile(const QString &fileName)
         m_format = m_loader->format();
         m_sci->setReadOnly(m_readOnly);
         updateGutterWidth();
+        emit textChanged();
         emit loadFinished(ok, m_loader->errorText());
     });
     if (!m_loader->open(fileName))
         return TEditorResult::failure(m_loader->errorText());
+    // The loader appends without change notifications.
+    if (isLoading()) {
+        updateGutterWidth();
+        emit textChanged();
+    }
     m_loader->start();
     return {};
 }

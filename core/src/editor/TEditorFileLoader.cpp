@@ -24,10 +24,21 @@ bool TEditorFileLoader::open(const QString &fileName)
     m_file.setFileName(fileName);
     m_carry.clear();
     m_error.clear();
-    m_done = false;
     m_sci.SendScintilla(QsciScintillaBase::SCI_SETREADONLY, 0L);
     m_sci.SendScintilla(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 0L);
-    m_sci.SendScintilla(QsciScintillaBase::SCI_CLEARALL);
+    if (m_done) {
+        m_modEventMask = m_sci.SendScintilla(QsciScintillaBase::SCI_GETMODEVENTMASK);
+        m_sci.SendScintilla(QsciScintillaBase::SCI_CLEARALL);
+        // QScintilla answers every insert notification by counting the
+        // characters from the start of the document (for accessibility), so
+        // each slice would cost time in proportion to all text before it.
+        // Appending at the end needs no notification: Scintilla itself moves
+        // the styled end back, and no line above the insert changes.
+        m_sci.SendScintilla(QsciScintillaBase::SCI_SETMODEVENTMASK, 0L);
+    } else {
+        clearDocument();
+    }
+    m_done = false;
     if (!m_file.open(QIODevice::ReadOnly)) {
         m_error = m_file.errorString();
         finish(false);
@@ -89,9 +100,18 @@ bool TEditorFileLoader::restartAsWindows1252()
     m_format = {TTextEncoding::teWindows1252, false};
     m_formatKnown = true;
     m_carry.clear();
-    m_sci.SendScintilla(QsciScintillaBase::SCI_CLEARALL);
+    clearDocument();
     m_file.seek(m_dataStart);
     return step();
+}
+
+void TEditorFileLoader::clearDocument()
+{
+    // Not an append: whoever follows the document (the highlighter's line
+    // states) must hear of it.
+    m_sci.SendScintilla(QsciScintillaBase::SCI_SETMODEVENTMASK, m_modEventMask);
+    m_sci.SendScintilla(QsciScintillaBase::SCI_CLEARALL);
+    m_sci.SendScintilla(QsciScintillaBase::SCI_SETMODEVENTMASK, 0L);
 }
 
 void TEditorFileLoader::appendUtf8(const char *data, qsizetype size)
@@ -125,6 +145,7 @@ void TEditorFileLoader::finish(bool ok)
     m_file.close();
     m_done = true;
     m_ok = ok;
+    m_sci.SendScintilla(QsciScintillaBase::SCI_SETMODEVENTMASK, m_modEventMask);
     m_sci.SendScintilla(QsciScintillaBase::SCI_SETREADONLY, 0L);
     m_sci.SendScintilla(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
     m_sci.SendScintilla(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 1L);

@@ -43,6 +43,7 @@ private:
     void appendUtf8(const char *data, qsizetype size);
     void appendText(const QString &text);
     bool restartAsWindows1252();
+    void clearDocument();
     void finish(bool ok);
 
     QsciScintillaBase &m_sci;
@@ -52,6 +53,7 @@ private:
     QByteArray m_carry;
     QTimer m_timer;
     qint64 m_dataStart = 0;
+    long m_modEventMask = 0;
     bool m_formatKnown = false;
     bool m_done = true;
     bool m_ok = false;
