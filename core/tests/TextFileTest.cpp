@@ -15,6 +15,7 @@ TEST(TextFile, EncodingsAreDetectedAndWrittenBackByteForByte)
         QByteArray("\xfe\xff\0A\x20\xac", 6),                               // UTF-16 BE with BOM
         QByteArray("Gr\xf6\xdf" "e \x80\rMac\r"),                           // Windows-1252, CR
         QByteArray("\xef\xbb\xbf\x9f" "e\x05\xff" "ei\n"),                   // UTF-8 BOM, not UTF-8 (found by fuzzing)
+        QByteArray("\xef\xbb\xbf\xef\xbb\xbf" "x"),                          // two BOMs: the second is text
     };
     for (const QByteArray &bytes : samples) {
         const TTextFile file = TTextFile::Decode(bytes);

@@ -14,14 +14,17 @@ TTextFile TTextFile::Decode(const QByteArray &bytes)
     const qsizetype size = bytes.size() - bom;
     if (file.format.bom && file.format.encoding != TTextEncoding::teUtf8) {
         QStringDecoder decoder(file.format.encoding == TTextEncoding::teUtf16LE ? QStringDecoder::Utf16LE
-                                                                                 : QStringDecoder::Utf16BE);
+                                                                                 : QStringDecoder::Utf16BE,
+                               QStringDecoder::Flag::ConvertInitialBom);
         file.text = decoder.decode(QByteArrayView(data, size));
     } else {
         bool invalid = false;
         const qsizetype valid = TextCodec::validUtf8Prefix(data, size, &invalid);
         if (valid == size && !invalid) {
             file.format.encoding = TTextEncoding::teUtf8;
-            file.text = QString::fromUtf8(data, size);
+            // A second BOM right after the first is text and stays.
+            QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+            file.text = decoder.decode(QByteArrayView(data, size));
         } else {
             // Not UTF-8 after all (even behind a UTF-8 BOM): every byte is kept
             // as a Windows-1252 character, so saving gives the same bytes.
