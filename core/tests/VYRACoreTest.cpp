@@ -1,5 +1,6 @@
 #include "framework/TVYRACore.h"
 #include "framework/VYRAExceptions.h"
+#include "highlighters/TIHighlighter.h"
 #include "ui/TScriptedPrompter.h"
 
 #include "TestSupport.h"
@@ -17,7 +18,7 @@ protected:
     TVYRACoreConfig config(bool initNow = false) const
     {
         return TVYRACoreConfig{nullptr, root.filePath("app"), root.filePath("common"), root.filePath("user"),
-                               etBoth, initNow};
+                               TVYRAEditorTypes::etBoth, initNow};
     }
     QString path(const QString &relative) const { return root.filePath(relative); }
 
@@ -178,4 +179,22 @@ TEST_F(VYRACoreTest, ADamagedSettingsFileIsKeptAndReportedOnce)
     core.InitSettings();
     EXPECT_EQ(TestSupport::readFile(path("user/settings.xml.damaged")), "<VYRASettings><Editor>");
     EXPECT_EQ(script.prompts().size(), 1);
+}
+
+TEST_F(VYRACoreTest, OwnsTheHighlighterAndFileTypeRegistries)
+{
+    TVYRACore core(config());
+    ASSERT_NE(core.Highlighters(), nullptr);
+    ASSERT_NE(core.Extensions(), nullptr);
+    ASSERT_NE(core.GetDefaultHighlighter(), nullptr);
+    EXPECT_EQ(core.GetDefaultHighlighter()->LongName(), QStringLiteral("None"));
+    core.SetDefaultHighlighterName(QStringLiteral("Kein"));
+    EXPECT_EQ(core.GetDefaultHighlighter()->LongName(), QStringLiteral("Kein"));
+
+    ASSERT_NE(core.Ciphers(), nullptr);
+
+    TVYRACore clone(&core);
+    EXPECT_EQ(clone.Ciphers(), core.Ciphers());
+    EXPECT_EQ(clone.Highlighters(), core.Highlighters());
+    EXPECT_EQ(clone.Extensions(), core.Extensions());
 }

@@ -89,7 +89,7 @@ int TStartup::run()
     splash->SetStatus(QStringLiteral("Core Services initialisieren..."));
     std::unique_ptr<TVYRACore> core;
     try {
-        TVYRACoreConfig config{nullptr, folders.programBase, folders.commonData, folders.userData, etBoth, true, {}};
+        TVYRACoreConfig config{nullptr, folders.programBase, folders.commonData, folders.userData, TVYRAEditorTypes::etBoth, true, {}};
         config.classes.settings = TTalvexStudioSettings::factory();
         core = std::make_unique<TVYRACore>(config);
     } catch (const EVYRAException &error) {

@@ -1,6 +1,10 @@
 #include "framework/TVYRACore.h"
 
+#include "ciphers/TCipherList.h"
+#include "filetypes/TVYRAExtensions.h"
 #include "framework/VYRAExceptions.h"
+#include "highlighters/StandardHighlighters.h"
+#include "highlighters/TIHighlighter.h"
 #include "utils/FileUtils.h"
 #include "settings/TVYRARegistry.h"
 #include "ui/TPrompter.h"
@@ -82,8 +86,12 @@ TVYRACore::TVYRACore(const TVYRACoreConfig &config)
         m_classes.settings = TVYRASettings::defaultFactory();
     m_dirs.setAppDir(config.appDir);
     UpdateAllDataDirectories(config.appDataDir, config.userDataDir, true);
+    m_ciphers = std::make_shared<TCipherList>(m_dirs.CipherDir, config.initNow);
     createSettings(config.initNow);
     m_defaultHighlighterName = QStringLiteral("None");
+    m_highlighters = std::make_shared<TIHighlighters>(m_classes.highlighters);
+    AddDefaultHighlighter(*m_highlighters, m_defaultHighlighterName);
+    m_extensions = std::make_shared<TVYRAExtensions>(m_dirs.AppDir, m_highlighters.get());
     UpdateTemplateList();
     TVYRAFileTypeRecognizers::markCoreConstructed();
 }
@@ -109,9 +117,22 @@ TVYRACore::TVYRACore(TVYRACore *source)
     m_templateList = source->m_templateList;
     m_highlighterChanged = source->m_highlighterChanged;
     m_settings = source->m_settings;
+    m_highlighters = source->m_highlighters;
+    m_extensions = source->m_extensions;
+    m_ciphers = source->m_ciphers;
 }
 
-TVYRACore::~TVYRACore() = default;
+TVYRACore::~TVYRACore()
+{
+    // File types refer to the highlighters: they go first.
+    m_extensions.reset();
+    m_highlighters.reset();
+}
+
+TIHighlighter *TVYRACore::GetDefaultHighlighter() const
+{
+    return m_highlighters ? m_highlighters->DefaultHighlighter() : nullptr;
+}
 
 void TVYRACore::createSettings(bool initNow)
 {
@@ -126,6 +147,12 @@ void TVYRACore::createSettings(bool initNow)
     m_settings->LoadOrRecover();
     m_registryKey = m_settings->RegistryKey();
     m_registryRoot = m_settings->RegistryRoot();
+}
+
+void TVYRACore::InitCiphers()
+{
+    if (m_ciphers)
+        m_ciphers->LoadCiphers(m_dirs.CipherDir);
 }
 
 void TVYRACore::InitSettings()
@@ -191,6 +218,8 @@ int TVYRACore::MessageBox(const QString &text, const QString &caption, unsigned 
 void TVYRACore::SetDefaultHighlighterName(const QString &name)
 {
     m_defaultHighlighterName = name;
+    if (TIHighlighter *entry = GetDefaultHighlighter())
+        entry->SetLongName(name);
 }
 
 void TVYRACore::SetProjectDir(const QString &projectDir)

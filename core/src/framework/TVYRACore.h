@@ -2,6 +2,7 @@
 
 #include "framework/TVYRADataDirectories.h"
 #include "framework/TVYRAFileType.h"
+#include "highlighters/TIHighlighters.h"
 #include "settings/TVYRASettings.h"
 #include "vyra_export.h"
 
@@ -14,12 +15,15 @@
 #include <memory>
 
 class TEventList;
+class TVYRAExtensions;
+class TCipherList;
 
 // The replaceable classes of the framework, as factories; an empty factory
 // stands for the framework's own class. The highlighter, document, project
 // group and menu-extension classes join as their subsystems arrive.
 struct VYRA_EXPORT TVYRACoreClasses {
-    TSettingsFactory settings; // default: TVYRASettings
+    TSettingsFactory settings;            // default: TVYRASettings
+    TMultiHighlighterFactory highlighters; // default: the framework's multi-highlighter
 };
 
 // What a core is constructed from.
@@ -28,7 +32,7 @@ struct VYRA_EXPORT TVYRACoreConfig {
     QString appDir;                // program base folder
     QString appDataDir;            // common data directory
     QString userDataDir;           // user data directory
-    TVYRAEditorTypes editorTypes = etBoth;
+    TVYRAEditorTypes editorTypes = TVYRAEditorTypes::etBoth;
     bool initNow = false;          // load settings and ciphers during construction
     TVYRACoreClasses classes;
 };
@@ -63,6 +67,8 @@ public:
 
     // Loads the settings (again); a damaged file falls back to the defaults.
     void InitSettings();
+    // Loads the cipher modules from CipherDir.
+    void InitCiphers();
 
     // Offers a plug-in event to every loaded plug-in; true when none refuses.
     bool RunEvent(int event);
@@ -97,6 +103,11 @@ public:
     QWidget *Owner() const { return m_owner; }
     const QStringList &TemplateList() const;
     TVYRASettings *Settings() const { return m_settings.get(); }
+    TIHighlighters *Highlighters() const { return m_highlighters.get(); }
+    TCipherList *Ciphers() const { return m_ciphers.get(); }
+    TVYRAExtensions *Extensions() const { return m_extensions.get(); }
+    // Highlighter 0, the plain one.
+    TIHighlighter *GetDefaultHighlighter() const;
     const TSettingsFactory &SettingsClass() const { return m_classes.settings; }
     // Handlers told that the active highlighter changed.
     TEventList &HighlighterChangedHandlers() const { return *m_highlighterChanged; }
@@ -115,7 +126,7 @@ private:
 
     QPointer<QWidget> m_owner;
     TVYRACoreClasses m_classes;
-    TVYRAEditorTypes m_editorTypes = etBoth;
+    TVYRAEditorTypes m_editorTypes = TVYRAEditorTypes::etBoth;
     TVYRADataDirectories m_dirs;
     QString m_productCaption;
     QString m_interfaceVersionText;
@@ -130,7 +141,12 @@ private:
     // Owned by a full core, shared by its clones.
     std::shared_ptr<QStringList> m_templateList;
     std::shared_ptr<TEventList> m_highlighterChanged;
+    // Freed last: documents may still encipher through it.
+    std::shared_ptr<TCipherList> m_ciphers;
     std::shared_ptr<TVYRASettings> m_settings;
+    // Declared in this order so that the file types go before the highlighters they use.
+    std::shared_ptr<TIHighlighters> m_highlighters;
+    std::shared_ptr<TVYRAExtensions> m_extensions;
 
     TVYRACore *m_source = nullptr;
 };

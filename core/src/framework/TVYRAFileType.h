@@ -9,7 +9,8 @@ enum TVYRAFileType { ftDefault = 0, ftDocument, ftTemplate, ftProject, ftDataFil
 constexpr int TVYRAFileTypeCount = 5;
 
 // Which editor controls the documents get.
-enum TVYRAEditorTypes { etCodeEditor, etRichEditor, etBoth };
+// Scoped: the file-type registry has a verb set with an `etBoth` of its own.
+enum class TVYRAEditorTypes { etCodeEditor, etRichEditor, etBoth };
 
 // The process-wide table of identification strings, one per stored format.
 // It may be changed only until the first core object has been constructed.
