@@ -4,7 +4,7 @@
 
 #include <QString>
 
-// The user's trash as the freedesktop.org trash specification defines it:
+// The user's trash in the freedesktop.org layout:
 // "<root>/files/<name>" holds the entry, "<root>/info/<name>.trashinfo" its
 // original path and deletion time. The home trash is used for every file; an
 // entry on another file system is copied there and then deleted.
