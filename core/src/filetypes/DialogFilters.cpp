@@ -34,10 +34,10 @@ bool FormatStrings(const QString &format, const QStringList &arguments, QString 
         }
         if (i + 1 >= format.size())
             return false;
-        const QChar spec = format[++i];
-        if (spec == u'%')
+        const QChar directive = format[++i];
+        if (directive == u'%')
             out += QLatin1Char('%');
-        else if (spec == u's' && next < arguments.size())
+        else if (directive == u's' && next < arguments.size())
             out += arguments[next++];
         else
             return false;

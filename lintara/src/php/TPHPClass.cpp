@@ -11,13 +11,8 @@ TPHPClass::TPHPClass(TPHPCustomClass *parent, const QString &sourceText, int32_t
 
 void TPHPClass::ParseEntity()
 {
-    ClearMembers();
-    Name.clear();
-    if (SourceText.isEmpty())
-        return;
-    CommentMap->SetSource(SourceText);
-    const QString mask = TPHPLexer::CodeMask(SourceText, false);
-    TPHPDeclarations found = TPHPDeclarationScanner(SourceText, mask, Offset, this).Run();
+    TPHPDeclarations found;
+    ScanOwnText(found);
     if (!found.Classes.empty())
         Adopt(*found.Classes.front());
 }

@@ -1,5 +1,8 @@
 #include "php/TPHPCustomClass.h"
 
+#include "php/TPHPDeclarationScanner.h"
+#include "php/TPHPLexer.h"
+
 TPHPCustomClass::TPHPCustomClass(TPHPCustomClass *parent, const QString &sourceText, int32_t offset)
     : TPHPEntity(parent, sourceText, offset), CommentMap(std::make_unique<TPHPComments>())
 {
@@ -81,4 +84,15 @@ void TPHPCustomClass::Adopt(TPHPCustomClass &other)
     reparent(Constants, this);
     reparent(Methods, this);
     reparent(Variables, this);
+}
+
+void TPHPCustomClass::ScanOwnText(TPHPDeclarations &found)
+{
+    ClearMembers();
+    Name.clear();
+    if (SourceText.isEmpty())
+        return;
+    CommentMap->SetSource(SourceText);
+    const QString mask = TPHPLexer::CodeMask(SourceText, false);
+    found = TPHPDeclarationScanner(SourceText, mask, Offset, this).Run();
 }

@@ -9,6 +9,8 @@
 #include <memory>
 #include <vector>
 
+struct TPHPDeclarations;
+
 // Base of class-like entities: what a class, trait, enum or interface
 // declares, with its members in order of their offsets.
 class LINTARA_EXPORT TPHPCustomClass : public TPHPEntity
@@ -38,6 +40,14 @@ public:
     // Takes over name, fields and members of other (made from the same text).
     void Adopt(TPHPCustomClass &other);
     void ClearMembers();
+
+protected:
+    // Clears the entity and scans its own source text; found holds what the
+    // text declares (nothing for an empty text). Shared by the class-like
+    // entities, which then adopt the first declaration of their kind.
+    void ScanOwnText(TPHPDeclarations &found);
+
+public:
 
     std::unique_ptr<TPHPComments> CommentMap;
     QString Name;

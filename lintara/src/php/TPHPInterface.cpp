@@ -11,13 +11,8 @@ TPHPInterface::TPHPInterface(TPHPCustomClass *parent, const QString &sourceText,
 
 void TPHPInterface::ParseEntity()
 {
-    ClearMembers();
-    Name.clear();
-    if (SourceText.isEmpty())
-        return;
-    CommentMap->SetSource(SourceText);
-    const QString mask = TPHPLexer::CodeMask(SourceText, false);
-    TPHPDeclarations found = TPHPDeclarationScanner(SourceText, mask, Offset, this).Run();
+    TPHPDeclarations found;
+    ScanOwnText(found);
     if (!found.Interfaces.empty())
         Adopt(*found.Interfaces.front());
 }
