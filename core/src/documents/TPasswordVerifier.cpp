@@ -1,10 +1,10 @@
 #include "documents/TPasswordVerifier.h"
 
+#include "documents/TPbkdf2.h"
 #include "utils/Hashes.h"
 #include "utils/Passwords.h"
 
 #include <QCryptographicHash>
-#include <QPasswordDigestor>
 #include <QRandomGenerator>
 #include <QStringList>
 
@@ -14,7 +14,7 @@ const QLatin1String kPrefix("PBKDF2$");
 
 QByteArray derive(const QString &key, const QByteArray &salt, int iterations)
 {
-    return QPasswordDigestor::deriveKeyPbkdf2(QCryptographicHash::Sha256, key.toUtf8(), salt, iterations, 32);
+    return TPbkdf2::Derive(QCryptographicHash::Sha256, key.toUtf8(), salt, iterations, 32);
 }
 
 // Compares without stopping at the first difference.
