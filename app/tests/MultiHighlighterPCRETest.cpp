@@ -3,7 +3,6 @@
 #include "editor/TSynHTMLSyn.h"
 #include "editor/TSynJScriptSyn.h"
 #include "editor/TSynPHPSyn.h"
-#include "highlighter/THighlighterSet.h"
 #include "highlighter/TSynMultiSynPCRE.h"
 #include "regex/RegexExceptions.h"
 
@@ -185,28 +184,6 @@ TEST_F(MultiHighlighterTest, HtmlRangeSurvivesAPhpBlockInsideAnAttribute)
     EXPECT_EQ(attributeOfTitle, QStringLiteral("Attribute"));
     EXPECT_EQ(state.scheme, -1);
     EXPECT_EQ(state.outerRange.kind, TSynMarkupSyn::rkText);
-}
-
-TEST(HighlighterSetTest, MixedFileIsHighlightedInTheEditorByExtension)
-{
-    THighlighterSet set;
-    EXPECT_EQ(set.forExtension(QStringLiteral("PHP")), &set.phpHtml());
-    EXPECT_EQ(set.forExtension(QStringLiteral("html")), &set.phpHtml());
-    EXPECT_EQ(set.forExtension(QStringLiteral("css"))->name(), QStringLiteral("css"));
-    EXPECT_EQ(set.forExtension(QStringLiteral("unknown"))->name(), QStringLiteral("general"));
-
-    TCodeEditor editor;
-    const QString text = QStringLiteral("<style>\nb { color: red; }\n</style>\n<?php\n$v = \"€😀\";\n?>\n"
-                                        "<script>\nlet s = `t ${x}`;\n</script>\n<p>Ende</p>");
-    editor.setText(text);
-    editor.setHighlighter(set.forExtension(QStringLiteral("php")));
-    editor.styleAll();
-    EXPECT_EQ(editor.attributeNameAt(int(text.indexOf(u"color"))), QStringLiteral("Property"));
-    EXPECT_EQ(editor.attributeNameAt(int(text.indexOf(u"$v"))), QStringLiteral("Variable"));
-    EXPECT_EQ(editor.attributeNameAt(int(text.indexOf(u"😀"))), QStringLiteral("String"));
-    EXPECT_EQ(editor.attributeNameAt(int(text.indexOf(u"`t"))), QStringLiteral("Template"));
-    EXPECT_EQ(editor.attributeNameAt(int(text.indexOf(u"<?php"))), QStringLiteral("Marker"));
-    EXPECT_EQ(editor.attributeNameAt(int(text.indexOf(u"p>Ende"))), QStringLiteral("Tag"));
 }
 
 } // namespace

@@ -98,7 +98,7 @@ TEST_F(EditorFacadeTest, InsertTagLeavesCaretBetweenTheParts)
 
 TEST_F(EditorFacadeTest, CursorMarkerAndLineBreaksOfTheDocument)
 {
-    for (const QString lineBreak : {QStringLiteral("\r\n"), QStringLiteral("\n")}) {
+    for (const QString &lineBreak : {QStringLiteral("\r\n"), QStringLiteral("\n")}) {
         doc.lineBreak = lineBreak;
         TVYRAEditor e = editor();
         e.SetText(QStringLiteral("äb"));

@@ -9,6 +9,7 @@
 #include "TestSupport.h"
 
 #include <QFile>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -221,4 +222,71 @@ TEST_F(HighlighterRegistryTest, AttributeFilesUserBeforeShipped)
     TIHighlighter stray(&registry, "css", "CSS", strayCss);
     registry.LoadAttributes(stray, path("user"), path("common"));
     EXPECT_EQ(strayCss->attributes().front()->foreground(), strayColor);
+}
+
+TEST_F(HighlighterRegistryTest, ReadsTheOlderRegistryForm)
+{
+    QSettings settings(path("registry.ini"), QSettings::IniFormat);
+    settings.beginGroup(QStringLiteral("Multi/Vorlage"));
+    settings.setValue(QStringLiteral("Name"), QStringLiteral("PHP-Vorlage"));
+    settings.setValue(QStringLiteral("DefaultHighlighter"), QStringLiteral("html"));
+    settings.setValue(QStringLiteral("php/StartExpr"), QStringLiteral("<\\?php"));
+    settings.setValue(QStringLiteral("php/EndExpr"), QStringLiteral("\\?>"));
+    settings.setValue(QStringLiteral("php/Highlighter"), QStringLiteral("php"));
+    settings.setValue(QStringLiteral("php/Background"), 255);
+    settings.setValue(QStringLiteral("php/Foreground"), QStringLiteral("keine Zahl"));
+    settings.setValue(QStringLiteral("css/StartExpr"), QStringLiteral("<style>"));
+    settings.setValue(QStringLiteral("css/EndExpr"), QStringLiteral("</style>"));
+    settings.setValue(QStringLiteral("css/Highlighter"), QStringLiteral("unbekannt"));
+    settings.endGroup();
+    const int before = registry.GetHighlighterCount();
+
+    registry.InitialiseMultiHighlighters(settings, QStringLiteral("Multi"));
+    registry.InitialiseMultiHighlighters(settings, QStringLiteral("FehlenderSchluessel"));
+
+    ASSERT_EQ(registry.GetHighlighterCount(), before + 1);
+    const TIHighlighter *multi = registry.GetHighlighter(before);
+    EXPECT_EQ(multi->LongName(), QStringLiteral("PHP-Vorlage"));
+    EXPECT_FALSE(multi->ShortName().isEmpty());
+    EXPECT_FALSE(registry.IsShortNameTaken(multi->ShortName(), multi));
+    EXPECT_EQ(multi->GetHighlighter(), registry.FindHighlighter("html")->GetHighlighter());
+    ASSERT_EQ(multi->MultiHighlighter()->schemeCount(), 2);
+    const TScheme *php = nullptr;
+    const TScheme *css = nullptr;
+    for (int i = 0; i < 2; ++i) {
+        const TScheme &scheme = multi->MultiHighlighter()->scheme(i);
+        (scheme.schemeName() == "php" ? php : css) = &scheme;
+    }
+    ASSERT_TRUE(php && css);
+    EXPECT_EQ(php->startExpr(), QStringLiteral("<\\?php"));
+    EXPECT_EQ(php->highlighter(), registry.FindHighlighter("php")->GetHighlighter());
+    EXPECT_EQ(php->markerAttributes().background(), QColor(255, 0, 0));
+    EXPECT_EQ(css->highlighter(), registry.DefaultHighlighter()->GetHighlighter()) << "unknown name: entry 0";
+}
+
+TEST_F(HighlighterRegistryTest, ReplacingAnEntryMovesItsUsersToTheNewOne)
+{
+    TIHighlighter *multi = loadMulti(multiFile(QStringLiteral("gemischt")));
+    const int cssIndex = registry.IndexOf(QStringLiteral("css"));
+    TCodeEditor cssEditor;
+    cssEditor.setHighlighter(registry.GetHighlighter(cssIndex)->EditorHighlighter());
+    registry.TrackEditor(&cssEditor);
+    multi->MultiHighlighter()->scheme(0).setHighlighter(registry.GetHighlighter(cssIndex)->GetHighlighter());
+    std::pair<TIHighlighter *, TIHighlighter *> seen{};
+    QObject::connect(&registry, &TIHighlighters::highlighterRemoved,
+                     [&](TIHighlighter *removed, TIHighlighter *replacement) { seen = {removed, replacement}; });
+
+    auto replacement = std::make_unique<TIHighlighter>(&registry, QStringLiteral("css"), QStringLiteral("CSS neu"),
+                                                       std::make_shared<TSynCssSyn>());
+    TIHighlighter *added = replacement.get();
+    TIHighlighter *old = registry.GetHighlighter(cssIndex);
+    ASSERT_TRUE(registry.SetHighlighter(cssIndex, std::move(replacement)));
+
+    EXPECT_EQ(registry.GetHighlighter(cssIndex), added);
+    EXPECT_EQ(seen.first, old);
+    EXPECT_EQ(seen.second, added);
+    EXPECT_EQ(cssEditor.highlighter(), added->EditorHighlighter());
+    EXPECT_EQ(multi->MultiHighlighter()->scheme(0).highlighter(), added->GetHighlighter());
+    EXPECT_FALSE(registry.SetHighlighter(registry.GetHighlighterCount(), std::make_unique<TIHighlighter>(*added)));
+    EXPECT_FALSE(registry.SetHighlighter(cssIndex, nullptr));
 }

@@ -1,15 +1,15 @@
 #include "editorwindow/TSimpleEditorWindow.h"
 
 #include "editor/TCodeEditor.h"
-#include "highlighter/THighlighterSet.h"
+#include "editorwindow/TSimpleEditorPage.h"
 #include "ui/TPrompter.h"
 
 #include <QFileInfo>
 #include <QStatusBar>
 #include <QTabWidget>
 
-TSimpleEditorWindow::TSimpleEditorWindow(QWidget *parent)
-    : QMainWindow(parent), m_highlighters(std::make_unique<THighlighterSet>()), m_tabs(new QTabWidget(this))
+TSimpleEditorWindow::TSimpleEditorWindow(TVYRAEditorEnvironment environment, QWidget *parent)
+    : QMainWindow(parent), m_environment(std::move(environment)), m_tabs(new QTabWidget(this))
 {
     setWindowTitle(QStringLiteral("Talvex Studio"));
     m_tabs->setDocumentMode(true);
@@ -25,9 +25,14 @@ TSimpleEditorWindow::TSimpleEditorWindow(QWidget *parent)
 
 TSimpleEditorWindow::~TSimpleEditorWindow()
 {
-    // The editors refer to the highlighters: close them first.
+    // The editors refer to the registries' highlighters: close them first.
     while (m_tabs->count() > 0)
         delete m_tabs->widget(0);
+}
+
+TSimpleEditorPage *TSimpleEditorWindow::page(int index) const
+{
+    return qobject_cast<TSimpleEditorPage *>(m_tabs->widget(index));
 }
 
 void TSimpleEditorWindow::openFiles(const QStringList &files)
@@ -38,23 +43,28 @@ void TSimpleEditorWindow::openFiles(const QStringList &files)
 
 void TSimpleEditorWindow::openFile(const QString &fileName)
 {
-    auto *editor = new TCodeEditor(m_tabs);
-    editor->setHighlighter(m_highlighters->forExtension(QFileInfo(fileName).suffix()));
-    connect(editor, &TCodeEditor::statusChanged, this, [this, editor] {
-        if (m_tabs->currentWidget() == editor)
-            statusBar()->showMessage(tr("Zeile %1, Spalte %2").arg(editor->caretLine()).arg(editor->caretColumn()));
-    });
-    const TEditorResult result = editor->openFile(fileName);
+    auto *page = new TSimpleEditorPage(m_environment, m_tabs);
+    TCodeEditor *code = page->CodeEditor();
+    connect(code, &TCodeEditor::statusChanged, this, [this, page] { showCaret(page); });
+    const TEditorResult result = page->open(fileName);
     if (!result.ok) {
-        delete editor;
+        delete page;
         TPrompter::instance().error(result.errorText);
         return;
     }
     // A read failure after the first slice leaves what was read in the tab.
-    connect(editor, &TCodeEditor::loadFinished, this, [](bool ok, const QString &errorText) {
+    connect(code, &TCodeEditor::loadFinished, this, [](bool ok, const QString &errorText) {
         if (!ok)
             TPrompter::instance().error(errorText);
     });
-    m_tabs->setCurrentIndex(m_tabs->addTab(editor, QFileInfo(fileName).fileName()));
+    m_tabs->setCurrentIndex(m_tabs->addTab(page, QFileInfo(fileName).fileName()));
     m_tabs->setTabToolTip(m_tabs->currentIndex(), fileName);
+}
+
+void TSimpleEditorWindow::showCaret(TSimpleEditorPage *page)
+{
+    if (m_tabs->currentWidget() != page || !page->EditorMode())
+        return;
+    statusBar()->showMessage(
+        tr("Zeile %1, Spalte %2").arg(page->CodeEditor()->caretLine()).arg(page->CodeEditor()->caretColumn()));
 }

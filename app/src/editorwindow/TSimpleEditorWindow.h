@@ -1,27 +1,30 @@
 #pragma once
 
+#include "facade/TVYRAEditorEnvironment.h"
+
 #include <QMainWindow>
 #include <QStringList>
-#include <memory>
 
 class QTabWidget;
-class THighlighterSet;
+class TSimpleEditorPage;
 
-// A plain window that opens files in code editors, one tab each, with the
-// highlighter that fits the file's extension.
+// A plain window that opens files, one tab each, in the editor and with the
+// highlighter the registries choose for the file.
 class TSimpleEditorWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit TSimpleEditorWindow(QWidget *parent = nullptr);
+    explicit TSimpleEditorWindow(TVYRAEditorEnvironment environment, QWidget *parent = nullptr);
     ~TSimpleEditorWindow() override;
 
     void openFiles(const QStringList &files);
     QTabWidget *tabs() const { return m_tabs; }
+    TSimpleEditorPage *page(int index) const;
 
 private:
     void openFile(const QString &fileName);
+    void showCaret(TSimpleEditorPage *page);
 
-    std::unique_ptr<THighlighterSet> m_highlighters;
+    const TVYRAEditorEnvironment m_environment;
     QTabWidget *const m_tabs;
 };

@@ -187,3 +187,10 @@ QList<TSynMarker> TSynMultiSynPCRE::scanMarkers(QStringView line, const TLineSta
     }
     return markers;
 }
+
+TMultiHighlighterFactory TSynMultiSynPCRE::factory()
+{
+    return [](const QString &name, const QString &longName) -> std::unique_ptr<TSynMultiSyn> {
+        return std::make_unique<TSynMultiSynPCRE>(name, longName);
+    };
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/TSynMultiSyn.h"
+#include "highlighters/TIHighlighters.h"
 
 #include <QHash>
 #include <memory>
@@ -19,6 +20,8 @@ public:
     static constexpr const char *PhpEndExpr = "phpendexpr";
 
     TSynMultiSynPCRE(QString name, QString longName);
+    // What the core makes its multi-highlighter entries with.
+    static TMultiHighlighterFactory factory();
     ~TSynMultiSynPCRE() override;
 
     // Raises ERegexException "Regular Expression "%s" invalid.\r\nError details: %s."

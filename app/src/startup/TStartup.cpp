@@ -3,9 +3,11 @@
 #include "editorwindow/TSimpleEditorWindow.h"
 #include "framework/TVYRACore.h"
 #include "framework/VYRAExceptions.h"
+#include "highlighter/TSynMultiSynPCRE.h"
 #include "settings/TTalvexStudioSettings.h"
 #include "startup/TDataFolderConfigurator.h"
 #include "startup/TDataFolders.h"
+#include "startup/TProgramEditorServices.h"
 #include "startup/TSingleInstance.h"
 #include "startup/TSplashScreen.h"
 #include "startup/TShownNotifier.h"
@@ -91,6 +93,7 @@ int TStartup::run()
     try {
         TVYRACoreConfig config{nullptr, folders.programBase, folders.commonData, folders.userData, TVYRAEditorTypes::etBoth, true, {}};
         config.classes.settings = TTalvexStudioSettings::factory();
+        config.classes.highlighters = TSynMultiSynPCRE::factory();
         core = std::make_unique<TVYRACore>(config);
     } catch (const EVYRAException &error) {
         finishSplash();
@@ -101,8 +104,12 @@ int TStartup::run()
     if (QDir().mkpath(folders.projects))
         core->SetProjectDir(folders.projects);
 
+    const QString registryError = TProgramEditorServices::LoadRegistries(*core);
+    if (!registryError.isEmpty())
+        prompter.error(registryError);
+
     splash->SetStatus(QStringLiteral("Startvorgang..."));
-    TSimpleEditorWindow window;
+    TSimpleEditorWindow window(TProgramEditorServices::Environment(*core));
     window.statusBar()->showMessage(
         QStringLiteral("Allgemeine Daten: %1   Benutzerdaten: %2").arg(core->GetAppDataDir(), core->UserDataDir()));
     if (arguments.quitWhenShown()) {

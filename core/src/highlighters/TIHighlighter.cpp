@@ -2,8 +2,8 @@
 
 #include "editor/TSynMultiSyn.h"
 #include "highlighters/TIHighlighters.h"
+#include "highlighters/TStoredMultiHighlighter.h"
 #include "highlighters/TSynMultiSynLiteral.h"
-#include "utils/XmlNodes.h"
 
 #include <QObject>
 
@@ -47,18 +47,14 @@ void setExpressions(TScheme &scheme, const QString &start, const QString &end)
     }
 }
 
-void readMarkerAttributes(const pugi::xml_node &node, TSynHighlighterAttributes &attributes)
+void readMarkerAttributes(const TStoredScheme &stored, TSynHighlighterAttributes &attributes)
 {
-    constexpr int NotANumber = INT_MIN;
-    const int background = GetNodeInt(node, QStringLiteral("background"), NotANumber);
-    const int foreground = GetNodeInt(node, QStringLiteral("foreground"), NotANumber);
-    const int style = GetNodeInt(node, QStringLiteral("style"), NotANumber);
-    if (background != NotANumber)
-        attributes.setBackground(storedToColor(background));
-    if (foreground != NotANumber)
-        attributes.setForeground(storedToColor(foreground));
-    if (style != NotANumber)
-        attributes.setStyle(unsigned(style) & (fsBold | fsItalic | fsUnderline | fsStrikeOut));
+    if (stored.background)
+        attributes.setBackground(storedToColor(*stored.background));
+    if (stored.foreground)
+        attributes.setForeground(storedToColor(*stored.foreground));
+    if (stored.style)
+        attributes.setStyle(unsigned(*stored.style) & (fsBold | fsItalic | fsUnderline | fsStrikeOut));
 }
 } // namespace
 
@@ -146,31 +142,30 @@ int TIHighlighter::FindComponent(const QString &name) const
 
 void TIHighlighter::InitialiseMultiHighlighting(const pugi::xml_node &node)
 {
-    m_longName = GetNodeText(node, QStringLiteral("name"));
-    const QString keptShortName = GetNodeText(node, QStringLiteral("shortname"));
+    InitialiseMultiHighlighting(TStoredMultiHighlighter::FromXml(node));
+}
+
+void TIHighlighter::InitialiseMultiHighlighting(const TStoredMultiHighlighter &stored)
+{
+    m_longName = stored.longName;
     TIHighlighter *fallback = m_owner ? m_owner->DefaultHighlighter() : nullptr;
     if (m_owner) {
-        TIHighlighter *base = m_owner->FindHighlighter(GetNodeText(node, QStringLiteral("defaulthighlighter")));
+        TIHighlighter *base = m_owner->FindHighlighter(stored.defaultHighlighter);
         if (base || fallback)
             SetPlainHighlighter((base ? base : fallback)->SharedHighlighter());
     }
     while (m_multi->schemeCount() > 0)
         m_multi->removeScheme(0);
-    const pugi::xml_node schemes = node.child("subhighlighters");
-    for (pugi::xml_node child = schemes.first_child(); child; child = child.next_sibling()) {
-        if (child.type() != pugi::node_element)
-            continue;
-        TScheme &scheme = m_multi->addScheme(QString::fromUtf8(child.name()));
-        setExpressions(scheme, GetNodeText(child, QStringLiteral("startexpr")),
-                       GetNodeText(child, QStringLiteral("endexpr")));
-        TIHighlighter *target = m_owner ? m_owner->FindHighlighter(GetNodeText(child, QStringLiteral("highlighter")))
-                                        : nullptr;
+    for (const TStoredScheme &stored : stored.schemes) {
+        TScheme &scheme = m_multi->addScheme(stored.name);
+        setExpressions(scheme, stored.startExpr, stored.endExpr);
+        TIHighlighter *target = m_owner ? m_owner->FindHighlighter(stored.highlighter) : nullptr;
         if (!target)
             target = fallback;
         scheme.setHighlighter(target ? target->GetHighlighter() : nullptr);
-        readMarkerAttributes(child.child("markerattributes"), scheme.markerAttributes());
+        readMarkerAttributes(stored, scheme.markerAttributes());
     }
-    m_shortName = keptShortName;
+    m_shortName = stored.shortName;
     CreateShortName();
 }
 

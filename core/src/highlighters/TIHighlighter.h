@@ -14,6 +14,7 @@ class QObject;
 class TIHighlighters;
 class TSynCustomHighlighter;
 class TSynMultiSyn;
+struct TStoredMultiHighlighter;
 
 // One entry of the highlighter registry: a plain highlighter under a short
 // name (the key in files) and a long name (shown to the user), and a
@@ -58,6 +59,7 @@ public:
 
     // Reads one element of "multihighlighter.xml".
     void InitialiseMultiHighlighting(const pugi::xml_node &node);
+    void InitialiseMultiHighlighting(const TStoredMultiHighlighter &stored);
     // Turns a plain entry into a multi-highlighter with one scheme for other.
     void CreateMultihighlighter(const TIHighlighter &other);
     // A free short name for an entry whose own is taken or empty: two

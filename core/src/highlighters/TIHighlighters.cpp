@@ -5,10 +5,12 @@
 #include "filetypes/XmlStore.h"
 #include "highlighters/THighlighterAttributeFile.h"
 #include "highlighters/TIHighlighter.h"
+#include "highlighters/TStoredMultiHighlighter.h"
 #include "highlighters/TSynMultiSynLiteral.h"
 #include "utils/XmlNodes.h"
 
 #include <QFileInfo>
+#include <QSettings>
 
 namespace {
 const char *RootName = "multihighlighter";
@@ -87,8 +89,19 @@ bool TIHighlighters::DelHighlighter(int i)
         return false;
     std::unique_ptr<TIHighlighter> removed = std::move(m_entries[size_t(i)]);
     m_entries.erase(m_entries.begin() + i);
-    repointOrphans();
+    repointOrphans(*removed, *DefaultHighlighter());
     emit highlighterRemoved(removed.get(), DefaultHighlighter());
+    return true;
+}
+
+bool TIHighlighters::SetHighlighter(int i, std::unique_ptr<TIHighlighter> entry)
+{
+    if (!entry || i < 0 || i >= GetHighlighterCount())
+        return false;
+    std::unique_ptr<TIHighlighter> replaced = std::move(m_entries[size_t(i)]);
+    m_entries[size_t(i)] = std::move(entry);
+    repointOrphans(*replaced, *m_entries[size_t(i)]);
+    emit highlighterRemoved(replaced.get(), m_entries[size_t(i)].get());
     return true;
 }
 
@@ -101,24 +114,33 @@ bool TIHighlighters::isRegisteredPlain(const TSynCustomHighlighter *highlighter)
     return false;
 }
 
-void TIHighlighters::repointOrphans()
+void TIHighlighters::repointOrphans(const TIHighlighter &gone, const TIHighlighter &replacement)
 {
-    TIHighlighter *fallback = DefaultHighlighter();
+    const TIHighlighter &fallback = *DefaultHighlighter();
+    // What used the entry that went uses its replacement when that is
+    // registered, anything else left without an owner uses entry 0.
+    auto plainFor = [&](const TSynCustomHighlighter *old) -> const TIHighlighter & {
+        if (old == gone.GetHighlighter() && isRegisteredPlain(replacement.GetHighlighter()))
+            return replacement;
+        return fallback;
+    };
     for (const auto &entry : m_entries) {
         if (!isRegisteredPlain(entry->GetHighlighter()))
-            entry->SetPlainHighlighter(fallback->SharedHighlighter());
+            entry->SetPlainHighlighter(plainFor(entry->GetHighlighter()).SharedHighlighter());
         TSynMultiSyn *multi = entry->MultiHighlighter();
         for (int s = 0; s < multi->schemeCount(); ++s) {
             TScheme &scheme = multi->scheme(s);
             if (scheme.highlighter() && !isRegisteredPlain(scheme.highlighter()))
-                scheme.setHighlighter(fallback->GetHighlighter());
+                scheme.setHighlighter(plainFor(scheme.highlighter()).GetHighlighter());
         }
     }
     m_editors.removeIf([](const QPointer<TCodeEditor> &e) { return e.isNull(); });
     for (const QPointer<TCodeEditor> &editor : std::as_const(m_editors)) {
         const TSynCustomHighlighter *shown = editor->highlighter();
-        if (shown && IndexOf(shown) < 0)
-            editor->setHighlighter(fallback->EditorHighlighter());
+        if (!shown || IndexOf(shown) >= 0)
+            continue;
+        const bool showedGone = shown == gone.EditorHighlighter() && IndexOf(replacement.EditorHighlighter()) >= 0;
+        editor->setHighlighter((showedGone ? replacement : fallback).EditorHighlighter());
     }
 }
 
@@ -228,17 +250,36 @@ void TIHighlighters::InitialiseMultiHighlighters(const QString &FileName)
 void TIHighlighters::ReadMultiHighlighters(const pugi::xml_node &root)
 {
     for (pugi::xml_node node = root.first_child(); node; node = node.next_sibling()) {
-        if (node.type() != pugi::node_element)
-            continue;
-        TIHighlighter *base = FindHighlighter(GetNodeText(node, QStringLiteral("defaulthighlighter")));
-        if (!base)
-            base = DefaultHighlighter();
-        if (!base)
+        if (node.type() == pugi::node_element && !addStoredMultiHighlighter(TStoredMultiHighlighter::FromXml(node)))
             return;
-        auto copy = std::make_unique<TIHighlighter>(*base);
-        copy->DeleteAllComponents();
-        AddHighlighter(std::move(copy))->InitialiseMultiHighlighting(node);
     }
+}
+
+void TIHighlighters::InitialiseMultiHighlighters(QSettings &settings, const QString &KeyPath)
+{
+    settings.beginGroup(KeyPath);
+    const QStringList keys = settings.childGroups();
+    for (const QString &key : keys) {
+        settings.beginGroup(key);
+        TStoredMultiHighlighter stored = TStoredMultiHighlighter::FromSettings(settings);
+        settings.endGroup();
+        if (!addStoredMultiHighlighter(stored))
+            break;
+    }
+    settings.endGroup();
+}
+
+bool TIHighlighters::addStoredMultiHighlighter(const TStoredMultiHighlighter &stored)
+{
+    TIHighlighter *base = FindHighlighter(stored.defaultHighlighter);
+    if (!base)
+        base = DefaultHighlighter();
+    if (!base)
+        return false;
+    auto copy = std::make_unique<TIHighlighter>(*base);
+    copy->DeleteAllComponents();
+    AddHighlighter(std::move(copy))->InitialiseMultiHighlighting(stored);
+    return true;
 }
 
 bool TIHighlighters::SaveMultihighlighters(const QString &FileName) const

@@ -14,10 +14,12 @@
 namespace pugi {
 class xml_node;
 }
+class QSettings;
 class TCodeEditor;
 class TIHighlighter;
 class TSynCustomHighlighter;
 class TSynMultiSyn;
+struct TStoredMultiHighlighter;
 
 // Makes the multi-highlighter object of an entry; the program supplies its
 // regular-expression multi-highlighter, the core's own finds markers as plain text.
@@ -49,6 +51,8 @@ public:
     // schemes of other multi-highlighters, editors shown through
     // TrackEditor - is pointed at entry 0 first.
     bool DelHighlighter(int i);
+    // Puts entry in place of entry i; what used the old entry uses the new one.
+    bool SetHighlighter(int i, std::unique_ptr<TIHighlighter> entry);
 
     // First entry whose short or long name is name (case-sensitive); -1 if none.
     int IndexOf(const QString &name) const;
@@ -72,6 +76,10 @@ public:
     void InitialiseMultiHighlighters(const QString &FileName);
     // Reads the multi-highlighters below an already loaded root.
     void ReadMultiHighlighters(const pugi::xml_node &root);
+    // The older storage: each subkey (settings group) of KeyPath is one
+    // multi-highlighter; its short name is always made anew. A missing key
+    // reads nothing.
+    void InitialiseMultiHighlighters(QSettings &settings, const QString &KeyPath);
     // False when the file has another root; raises when it cannot be written.
     bool SaveMultihighlighters(const QString &FileName) const;
 
@@ -92,8 +100,9 @@ signals:
     void highlighterRemoved(TIHighlighter *removed, TIHighlighter *replacement);
 
 private:
+    bool addStoredMultiHighlighter(const TStoredMultiHighlighter &stored);
     bool isRegisteredPlain(const TSynCustomHighlighter *highlighter) const;
-    void repointOrphans();
+    void repointOrphans(const TIHighlighter &gone, const TIHighlighter &replacement);
     void loadAttributesOf(TSynCustomHighlighter *highlighter, const QString &userDir, const QString &commonDir) const;
 
     TMultiHighlighterFactory m_factory;
