@@ -1,6 +1,7 @@
 #include "AesGcmCipher.h"
 
 #include "Base64.h"
+#include "SecretBuffer.h"
 #include "Utf16.h"
 
 #include <openssl/crypto.h>
@@ -64,6 +65,10 @@ std::vector<uint8_t> utf8(const char16_t *text, size_t length)
 
 // Source characters converted per step of the enciphering pipeline.
 constexpr size_t kTextChunk = 16384;
+// Base64 characters decoded and deciphered per step (a multiple of four), and
+// deciphered bytes converted per step; both keep a step's data in the cache.
+constexpr size_t kDecodeChunk = 65536;
+constexpr size_t kConvertChunk = 65536;
 
 // Converts, enciphers and Base64-encodes a text piece by piece, straight into
 // the output, so no full-size intermediate copy is made.
@@ -228,6 +233,7 @@ TVYRAResult AesGcmCipher::EnCryptText(const char16_t *text, size_t length, const
         char16_t *out = result.allocate(Base64Length(cipherLength));
         if (!out)
             return VYRA_E_OUTOFMEMORY;
+        AdviseHugePages(out, Base64Length(cipherLength) * sizeof(char16_t));
         Ctx ctx = startGcm(true, m_key, m_info);
         if (!ctx)
             return VYRA_E_FAIL;
@@ -247,36 +253,82 @@ TVYRAResult AesGcmCipher::DeCryptText(const char16_t *text, size_t length, const
         const size_t total = DecodedLength(text, length);
         if (total == SIZE_MAX || total < kTagLength)
             return VYRA_E_FORMAT;
-        std::unique_ptr<uint8_t[]> data(new (std::nothrow) uint8_t[total]);
-        if (!data)
-            return VYRA_E_OUTOFMEMORY;
-        if (!DecodeBase64(text, length, data.get()))
-            return VYRA_E_FORMAT;
         if (const TVYRAResult prepared = PrepareDecryption(password, passwordLength); prepared != VYRA_S_OK)
             return prepared;
-        const size_t plainLength = total - kTagLength;
         Ctx ctx = startGcm(false, m_key, m_info);
-        if (!ctx || !transform(ctx.get(), false, data.get(), plainLength)
-            || EVP_CIPHER_CTX_ctrl(ctx.get(), EVP_CTRL_GCM_SET_TAG, int(kTagLength), data.get() + plainLength) != 1)
+        if (!ctx)
             return VYRA_E_FAIL;
+        SecretBuffer plain(total);
+        if (!plain.data())
+            return VYRA_E_OUTOFMEMORY;
+        size_t units = 0;
+        bool isUtf8 = true;
+        if (const TVYRAResult deciphered = DecipherText(ctx.get(), text, length, plain, total, units, isUtf8);
+            deciphered != VYRA_S_OK)
+            return deciphered;
+        const size_t plainLength = total - kTagLength;
         int written = 0;
-        TVYRAResult status = VYRA_S_OK;
-        if (EVP_DecryptFinal_ex(ctx.get(), data.get() + plainLength, &written) != 1) {
-            status = VYRA_E_AUTHENTICATION;
-        } else if (const size_t units = Utf16Length(data.get(), plainLength); units == SIZE_MAX) {
-            status = VYRA_E_FORMAT;
-        } else if (char16_t *out = result.allocate(units)) {
-            ToUtf16(data.get(), plainLength, out);
-        } else {
-            status = VYRA_E_OUTOFMEMORY;
+        if (EVP_CIPHER_CTX_ctrl(ctx.get(), EVP_CTRL_GCM_SET_TAG, int(kTagLength), plain.data() + plainLength) != 1)
+            return VYRA_E_FAIL;
+        if (EVP_DecryptFinal_ex(ctx.get(), plain.data() + plainLength, &written) != 1)
+            return VYRA_E_AUTHENTICATION;
+        if (!isUtf8)
+            return VYRA_E_FORMAT;
+        char16_t *out = result.allocate(units);
+        if (!out)
+            return VYRA_E_OUTOFMEMORY;
+        AdviseHugePages(out, units * sizeof(char16_t));
+        // Converted piece by piece, each piece wiped while it is still in the cache.
+        for (size_t start = 0; start < plainLength;) {
+            size_t end = std::min(plainLength, start + kConvertChunk);
+            while (end < plainLength && (plain.data()[end] & 0xC0) == 0x80)
+                ++end;
+            out += ToUtf16(plain.data() + start, end - start, out);
+            plain.WipeUpTo(end);
+            start = end;
         }
-        OPENSSL_cleanse(data.get(), total);
-        return status;
+        return VYRA_S_OK;
     } catch (const std::bad_alloc &) {
         return VYRA_E_OUTOFMEMORY;
     } catch (...) {
         return VYRA_E_FAIL;
     }
+}
+
+TVYRAResult AesGcmCipher::DecipherText(EVP_CIPHER_CTX *ctx, const char16_t *text, size_t length,
+                                       SecretBuffer &plain, size_t total, size_t &units, bool &isUtf8)
+{
+    const size_t plainLength = total - kTagLength;
+    size_t decoded = 0;
+    size_t deciphered = 0;
+    size_t counted = 0;
+    for (size_t pos = 0; pos < length;) {
+        const size_t take = std::min(kDecodeChunk, length - pos);
+        const bool last = pos + take == length;
+        uint8_t *target = plain.data() + decoded;
+        if (!(last ? DecodeBase64(text + pos, take, target) : DecodeBase64Body(text + pos, take, target)))
+            return VYRA_E_FORMAT;
+        decoded += last ? DecodedLength(text + pos, take) : take / 4 * 3;
+        plain.Filled(decoded);
+        pos += take;
+        const size_t ready = std::min(decoded, plainLength);
+        if (ready == deciphered)
+            continue;
+        if (!transform(ctx, false, plain.data() + deciphered, ready - deciphered))
+            return VYRA_E_FAIL;
+        deciphered = ready;
+        // Counted while the piece is in the cache; whether it is UTF-8 only
+        // matters once the tag has proved the data genuine.
+        if (isUtf8) {
+            const size_t checked
+                = CountUtf16(plain.data() + counted, deciphered - counted, deciphered == plainLength, units);
+            if (checked == SIZE_MAX)
+                isUtf8 = false;
+            else
+                counted += checked;
+        }
+    }
+    return decoded == total ? VYRA_S_OK : VYRA_E_FORMAT;
 }
 
 TVYRAResult AesGcmCipher::EnCryptFile(IVYRAStream &source, IVYRAStream &destination, const char16_t *password,

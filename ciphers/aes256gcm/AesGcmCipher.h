@@ -3,12 +3,16 @@
 #include "AesGcmInformation.h"
 #include "VYRACipherClass.h"
 
+#include <openssl/types.h>
+
 #include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 namespace aesgcm {
+
+class SecretBuffer;
 
 // AES-256 in GCM mode. The key comes from the host's key text (the check
 // value of the user's password) through PBKDF2-HMAC-SHA256 with a random
@@ -49,6 +53,10 @@ private:
     // m_key for the salt and count of m_info.
     TVYRAResult PrepareDecryption(const char16_t *password, size_t passwordLength);
     TVYRAResult Derive(const std::vector<uint8_t> &password);
+    // Decodes and deciphers text into plain (total bytes: data and tag) and
+    // counts the UTF-16 units of the data; isUtf8 is cleared when it is not UTF-8.
+    static TVYRAResult DecipherText(EVP_CIPHER_CTX *ctx, const char16_t *text, size_t length, SecretBuffer &plain,
+                                    size_t total, size_t &units, bool &isUtf8);
     void ForgetKey();
 
     Information m_info;

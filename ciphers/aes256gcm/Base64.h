@@ -14,5 +14,8 @@ size_t DecodedLength(const char16_t *text, size_t length);
 // Strict decoding into DecodedLength bytes: any character outside the
 // alphabet, misplaced padding or stray bits fail.
 bool DecodeBase64(const char16_t *text, size_t length, uint8_t *out);
+// Decodes a piece from the middle of a text (a multiple of four characters,
+// padding not allowed) into length / 4 * 3 bytes.
+bool DecodeBase64Body(const char16_t *text, size_t length, uint8_t *out);
 
 } // namespace aesgcm
