@@ -170,6 +170,36 @@ TEST_F(EditorFacadeTest, ReplaceAllWithTheSearchTextInTheReplacement)
     }
 }
 
+TEST_F(EditorFacadeTest, ReplaceAllInALongTextWithCharactersOutsideTheBmp)
+{
+    QString text;
+    for (int i = 0; i < 5000; ++i)
+        text += QStringLiteral("ä€😀 a-Ab\r\n");
+    for (bool code : {true, false}) {
+        doc.codeMode = code;
+        editor().SetText(text);
+        TVYRATextSearch search(&doc, nullptr);
+        search.Options = TVYRASearchOptions(xsoWholeText) | xsoReplaceAll;
+        EXPECT_TRUE(search.Replace(QStringLiteral("a"), QStringLiteral("😀a")));
+        QString expected = text;
+        expected.replace(QStringLiteral("a"), QStringLiteral("😀a"), Qt::CaseInsensitive);
+        if (!code) // the rich editor keeps paragraphs, not line breaks
+            expected.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+
+        EXPECT_TRUE(editor().GetText() == expected) << code;
+    }
+}
+
+TEST_F(EditorFacadeTest, ReplaceAllFromTheCaretLeavesWhatComesBefore)
+{
+    editor().SetText(QStringLiteral("x x x x"));
+    doc.code.setSelection(3, 0);
+    TVYRATextSearch search(&doc, nullptr);
+    search.Options = TVYRASearchOptions(xsoFromCursor) | xsoReplaceAll | xsoWholeWord;
+    EXPECT_TRUE(search.Replace(QStringLiteral("x"), QStringLiteral("x x")));
+    EXPECT_EQ(doc.code.text(), QStringLiteral("x x x x x x"));
+}
+
 TEST_F(EditorFacadeTest, ReplaceQuestionAnswers)
 {
     doc.codeMode = false;

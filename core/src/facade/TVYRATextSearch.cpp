@@ -4,6 +4,7 @@
 #include "facade/TEditorControl.h"
 #include "facade/TTextFinder.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 TVYRATextSearch::TVYRATextSearch(IEditorDocument *document, std::shared_ptr<const ITextRegex> regex)
@@ -112,14 +113,14 @@ bool TVYRATextSearch::FindNext()
     return take(control, list, index);
 }
 
-bool TVYRATextSearch::findFrom(TEditorControl &control, int from)
+QList<TTextMatch> TVYRATextSearch::forwardMatches(const TEditorControl &control)
 {
     const TVYRASearchOptions saved = Options;
     Options |= xsoWholeText;
     Options &= ~TVYRASearchOptions(xsoBackwards);
-    const QList<TTextMatch> list = matches(control);
+    QList<TTextMatch> list = matches(control);
     Options = saved;
-    return take(control, list, pickFrom(list, from));
+    return list;
 }
 
 bool TVYRATextSearch::Replace(const QString &Text, const QString &ReplaceBy)
@@ -131,30 +132,91 @@ bool TVYRATextSearch::Replace(const QString &Text, const QString &ReplaceBy)
     const int caret = control.SelStart();
     if (!FindFirst(Text))
         return false;
+    // The matches are searched once; a match behind the replaced ones sits
+    // where it was, moved by what the replacements before it added or took.
+    // Searching the whole text again after every replacement made
+    // replace-all quadratic in the size of the document.
+    const QList<TTextMatch> original = forwardMatches(control);
     const bool prompt = Options.testFlag(xsoReplacePrompt);
+    int textLength = int(control.Text().size());
+    control.BeginUpdate();
+    // Plain text has no formats to keep: every replacement goes in as one edit.
+    const int replaced = !prompt && Options.testFlag(xsoReplaceAll) && control.IsCode()
+        ? replaceAllAtOnce(control, original, ReplaceBy, textLength)
+        : replaceEach(control, original, ReplaceBy, prompt, textLength);
+    control.EndUpdate();
+    control.SetSelection(qMin(caret, textLength), 0);
+    if (replaced > 0)
+        m_document->Changed();
+    return control.IsCode() ? replaced > 0 : true;
+}
+
+int TVYRATextSearch::replaceEach(TEditorControl &control, const QList<TTextMatch> &original, const QString &ReplaceBy,
+                                 bool prompt, int &textLength)
+{
     TReplaceAction action = prompt ? m_document->AskReplace(control.SelText(), ReplaceBy) : raReplace;
     int replaced = 0;
-    control.BeginUpdate();
+    int shift = 0;
     while (action != raCancel) {
         int next = FoundPos + FoundLen;
         if (action == raReplace || action == raReplaceAll) {
             control.SetSelection(FoundPos, FoundLen);
             control.ReplaceSelection(ReplaceBy);
             ++replaced;
+            shift += int(ReplaceBy.size()) - FoundLen;
+            textLength += int(ReplaceBy.size()) - FoundLen;
             // Go on behind the inserted text: a replacement that holds the
             // search text must not be found again. An empty match moves on.
             next = FoundPos + int(ReplaceBy.size()) + (FoundLen == 0 ? 1 : 0);
         } else if (FoundLen == 0) {
             ++next;
         }
-        if (!Options.testFlag(xsoReplaceAll) || next > control.Text().size() || !findFrom(control, next))
+        if (!Options.testFlag(xsoReplaceAll) || next > textLength || !takeShifted(control, original, shift, next))
             break;
         if (prompt && action != raReplaceAll)
             action = m_document->AskReplace(control.SelText(), ReplaceBy);
     }
-    control.EndUpdate();
-    control.SetSelection(qMin(caret, int(control.Text().size())), 0);
-    if (replaced > 0)
-        m_document->Changed();
-    return control.IsCode() ? replaced > 0 : true;
+    return replaced;
+}
+
+int TVYRATextSearch::replaceAllAtOnce(TEditorControl &control, const QList<TTextMatch> &original,
+                                      const QString &ReplaceBy, int &textLength)
+{
+    const QString text = control.Text();
+    const int spanStart = FoundPos;
+    int done = FoundPos;
+    QString result;
+    int replaced = 0;
+    for (TTextMatch match{FoundPos, FoundLen};;) {
+        result += QStringView(text).mid(done, match.pos - done);
+        result += ReplaceBy;
+        ++replaced;
+        done = match.pos + match.len;
+        const int next = done + (match.len == 0 ? 1 : 0);
+        const auto found = std::lower_bound(original.begin(), original.end(), next,
+                                            [](const TTextMatch &m, int pos) { return m.pos < pos; });
+        if (next > text.size() || found == original.end())
+            break;
+        match = *found;
+    }
+    control.SetSelection(spanStart, done - spanStart);
+    control.ReplaceSelection(result);
+    textLength = int(text.size()) + int(result.size()) - (done - spanStart);
+    clearFound();
+    return replaced;
+}
+
+bool TVYRATextSearch::takeShifted(TEditorControl &control, const QList<TTextMatch> &original, int shift, int from)
+{
+    const auto found = std::lower_bound(original.begin(), original.end(), from - shift,
+                                        [](const TTextMatch &m, int pos) { return m.pos < pos; });
+    if (found == original.end()) {
+        clearFound();
+        return false;
+    }
+    MatchIndex = int(found - original.begin());
+    FoundPos = found->pos + shift;
+    FoundLen = found->len;
+    control.SetSelection(FoundPos, FoundLen);
+    return true;
 }

@@ -39,8 +39,14 @@ private:
     int pickFrom(const QList<TTextMatch> &list, int from) const;
     bool take(TEditorControl &control, const QList<TTextMatch> &list, int index);
     void clearFound();
-    // The next match at or after from in the current text, selected.
-    bool findFrom(TEditorControl &control, int from);
+    int replaceEach(TEditorControl &control, const QList<TTextMatch> &original, const QString &ReplaceBy, bool prompt,
+                    int &textLength);
+    int replaceAllAtOnce(TEditorControl &control, const QList<TTextMatch> &original, const QString &ReplaceBy,
+                         int &textLength);
+    // Every match of the whole text, front to back.
+    QList<TTextMatch> forwardMatches(const TEditorControl &control);
+    // Selects the first of the original matches that, moved by shift, starts at or after from.
+    bool takeShifted(TEditorControl &control, const QList<TTextMatch> &original, int shift, int from);
 
     IEditorDocument *m_document;
     std::shared_ptr<const ITextRegex> m_regex;
