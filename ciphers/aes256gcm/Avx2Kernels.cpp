@@ -110,10 +110,15 @@ AVX2_FUNCTION size_t NarrowAscii(const char16_t *text, size_t length, uint8_t *o
     size_t done = 0;
     for (; done + 16 <= length; done += 16) {
         const __m256i units = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(text + done));
-        if (!_mm256_testz_si256(units, high))
-            break;
         const __m128i bytes = _mm_packus_epi16(_mm256_castsi256_si128(units), _mm256_extracti128_si256(units, 1));
+        // Sixteen characters need at least sixteen bytes, so the whole store
+        // stays inside the output; bytes after the first non-ASCII one are
+        // overwritten by the caller.
         _mm_storeu_si128(reinterpret_cast<__m128i *>(out + done), bytes);
+        const __m256i nonAscii = _mm256_cmpeq_epi16(_mm256_and_si256(units, high), _mm256_setzero_si256());
+        const auto asciiMask = uint32_t(_mm256_movemask_epi8(nonAscii));
+        if (asciiMask != 0xFFFFFFFFu)
+            return done + size_t(__builtin_ctz(~asciiMask)) / 2;
     }
     return done;
 }
@@ -123,10 +128,22 @@ AVX2_FUNCTION size_t WidenAscii(const uint8_t *bytes, size_t length, char16_t *o
     size_t done = 0;
     for (; done + 32 <= length; done += 32) {
         const __m256i in = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(bytes + done));
-        if (_mm256_movemask_epi8(in) != 0)
-            break;
-        store16Units(out + done, _mm256_castsi256_si128(in));
-        store16Units(out + done + 16, _mm256_extracti128_si256(in, 1));
+        const auto mask = uint32_t(_mm256_movemask_epi8(in));
+        if (mask == 0) {
+            store16Units(out + done, _mm256_castsi256_si128(in));
+            store16Units(out + done + 16, _mm256_extracti128_si256(in, 1));
+            continue;
+        }
+        // Fewer units than bytes may follow, so only what is ASCII is written.
+        const size_t ascii = size_t(__builtin_ctz(mask));
+        size_t k = 0;
+        if (ascii >= 16) {
+            store16Units(out + done, _mm256_castsi256_si128(in));
+            k = 16;
+        }
+        for (; k < ascii; ++k)
+            out[done + k] = bytes[done + k];
+        return done + ascii;
     }
     return done;
 }
@@ -136,8 +153,8 @@ AVX2_FUNCTION size_t AsciiPrefix(const uint8_t *bytes, size_t length)
     size_t done = 0;
     for (; done + 32 <= length; done += 32) {
         const __m256i in = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(bytes + done));
-        if (_mm256_movemask_epi8(in) != 0)
-            break;
+        if (const auto mask = uint32_t(_mm256_movemask_epi8(in)); mask != 0)
+            return done + size_t(__builtin_ctz(mask));
     }
     return done;
 }

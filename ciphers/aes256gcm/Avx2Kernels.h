@@ -19,13 +19,15 @@ size_t EncodeBase64(const uint8_t *bytes, size_t length, char16_t *out);
 // characters decoded.
 size_t DecodeBase64(const char16_t *text, size_t length, uint8_t *out);
 
-// The leading ASCII characters in blocks of 16, written as bytes; returns
-// the characters written.
+// The leading ASCII characters, written as bytes; returns the characters
+// written. Looks at whole blocks of 16 characters only and may write up to
+// 16 bytes beyond what it returns (never more than the UTF-8 of those
+// characters takes).
 size_t NarrowAscii(const char16_t *text, size_t length, uint8_t *out);
-// The leading ASCII bytes in blocks of 32, written as UTF-16; returns the
-// bytes written.
+// The leading ASCII bytes, written as UTF-16; returns the bytes written.
+// Looks at whole blocks of 32 bytes only.
 size_t WidenAscii(const uint8_t *bytes, size_t length, char16_t *out);
-// The length of the leading ASCII bytes, in blocks of 32.
+// The length of the leading ASCII bytes, looking at whole blocks of 32 only.
 size_t AsciiPrefix(const uint8_t *bytes, size_t length);
 // UTF-8 length of the leading blocks of 16 characters, stopping before the
 // first block with a surrogate; done receives the characters counted.

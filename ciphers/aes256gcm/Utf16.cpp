@@ -8,8 +8,10 @@ namespace aesgcm {
 
 namespace {
 
-// Characters handled one by one before the vector kernels are tried again.
-constexpr size_t kScalarRun = 16;
+// Characters handled one by one before the vector kernels are tried again:
+// without them a long run; with them one, since they stop right before the
+// first character they cannot take.
+inline size_t scalarRun(bool vector) { return vector ? 1 : 64; }
 
 inline bool pairAt(const char16_t *text, size_t i, size_t length)
 {
@@ -85,7 +87,8 @@ size_t Utf8Length(const char16_t *text, size_t length)
             bytes += avx2::Utf8LengthWithoutSurrogates(text + i, length - i, done);
             i += done;
         }
-        for (const size_t stop = std::min(length, i + kScalarRun); i < stop; ++i) {
+        // The kernel stops at a block with a surrogate: take that block here.
+        for (const size_t stop = std::min(length, i + 16); i < stop; ++i) {
             const char16_t c = text[i];
             if (c < 0x80) {
                 ++bytes;
@@ -112,7 +115,7 @@ size_t ToUtf8(const char16_t *text, size_t length, uint8_t *out)
             i += done;
             p += done;
         }
-        for (const size_t stop = std::min(length, i + kScalarRun); i < stop;)
+        for (const size_t stop = std::min(length, i + scalarRun(vector)); i < stop;)
             i = encodeAt(text, i, length, p);
     }
     return size_t(p - out);
@@ -128,7 +131,7 @@ size_t CountUtf16(const uint8_t *bytes, size_t length, bool complete, size_t &un
             units += ascii;
             i += ascii;
         }
-        for (const size_t stop = std::min(length, i + kScalarRun); i < stop;) {
+        for (const size_t stop = std::min(length, i + scalarRun(vector)); i < stop;) {
             if (bytes[i] < 0x80) {
                 ++units;
                 ++i;
@@ -164,7 +167,7 @@ size_t ToUtf16(const uint8_t *bytes, size_t length, char16_t *out)
             i += done;
             p += done;
         }
-        for (const size_t stop = std::min(length, i + kScalarRun); i < stop;) {
+        for (const size_t stop = std::min(length, i + scalarRun(vector)); i < stop;) {
             if (bytes[i] < 0x80) {
                 *p++ = bytes[i++];
                 continue;

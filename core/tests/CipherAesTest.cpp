@@ -145,3 +145,102 @@ TEST_F(AesCipher, StreamRoundTripAndTamperedStream)
     damagedOut.open(QIODevice::ReadWrite);
     EXPECT_TRUE(aes()->DeCryptFile(target, damagedOut, key, information).isAuthenticationFailure());
 }
+
+namespace {
+
+// A text of size units: ASCII runs of random length with umlauts, three-byte
+// characters, surrogate pairs and lone surrogates between them.
+QString mixedText(qsizetype size, quint32 seed)
+{
+    QRandomGenerator random(seed);
+    QString text;
+    text.reserve(size + 1);
+    while (text.size() < size) {
+        const int run = int(random.bounded(80));
+        for (int i = 0; i < run; ++i)
+            text += QChar(char16_t(0x20 + random.bounded(0x5F)));
+        switch (random.bounded(5)) {
+        case 0: text += QChar(u'ü'); break;
+        case 1: text += QChar(u'€'); break;
+        case 2: text += QStringLiteral("😀"); break;
+        case 3: text += QChar(char16_t(0xDC00 + random.bounded(0x400))); break;
+        default: text += QChar(char16_t(0x7F + random.bounded(2))); break;
+        }
+    }
+    text.truncate(size);
+    return text;
+}
+
+// UTF-8 length with a lone surrogate taking three bytes, as the module writes it.
+qsizetype utf8Length(const QString &text)
+{
+    qsizetype bytes = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            bytes += 4;
+            ++i;
+        } else {
+            bytes += c < 0x80 ? 1 : c < 0x800 ? 2 : 3;
+        }
+    }
+    return bytes;
+}
+
+} // namespace
+
+// Sizes around the pieces of the module's pipelines (16384 characters when
+// enciphering, 65536 Base64 characters when deciphering) and its vector blocks.
+TEST_F(AesCipher, LargeTextsRoundTripAndAreStandardBase64)
+{
+    QList<QString> texts;
+    for (const qsizetype size : {qsizetype(15), qsizetype(16), qsizetype(47), qsizetype(16383), qsizetype(16385),
+                                 qsizetype(49152), qsizetype(200003)})
+        texts << mixedText(size, quint32(size)) << QString(size, QLatin1Char('a'));
+    QString pairAtPieceEnd(16383, QLatin1Char('x'));
+    texts << pairAtPieceEnd + QStringLiteral("😀") + pairAtPieceEnd;
+    for (const QString &text : texts) {
+        QString enciphered, back;
+        QByteArray information;
+        ASSERT_TRUE(aes()->EnCryptText(text, key, enciphered, &information));
+        // Checked against Qt's Base64: decodes strictly and encodes back to the same text.
+        const auto decoded
+            = QByteArray::fromBase64Encoding(enciphered.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
+        ASSERT_TRUE(decoded);
+        EXPECT_EQ(decoded.decoded.size(), utf8Length(text) + 16);
+        EXPECT_EQ(QString::fromLatin1(decoded.decoded.toBase64()), enciphered);
+        ASSERT_TRUE(aes()->DeCryptText(enciphered, key, information, back));
+        EXPECT_EQ(back, text) << text.size();
+    }
+}
+
+TEST_F(AesCipher, EveryDamagedCharacterIsFound)
+{
+    const QString text = mixedText(120000, 3);
+    QString enciphered, out;
+    QByteArray information;
+    ASSERT_TRUE(aes()->EnCryptText(text, key, enciphered, &information));
+    QRandomGenerator random(11);
+    for (int round = 0; round < 60; ++round) {
+        const qsizetype at = round < 3 ? qsizetype(round) : qsizetype(random.bounded(int(enciphered.size() - 4)));
+        const QChar original = enciphered.at(at);
+        // Outside the alphabet; U+0141 and U+FF2B have a letter as their low byte.
+        for (const char16_t bad : {u'*', u'=', u'\u0141', u'\uff2b', u'\0', u'-'}) {
+            QString damaged = enciphered;
+            damaged[at] = QChar(bad);
+            EXPECT_EQ(aes()->DeCryptText(damaged, key, information, out).code, VYRA_E_FORMAT) << at << ' ' << int(bad);
+        }
+        QString changed = enciphered;
+        changed[at] = original == QLatin1Char('A') ? QLatin1Char('/') : QLatin1Char('A');
+        EXPECT_EQ(aes()->DeCryptText(changed, key, information, out).code, VYRA_E_AUTHENTICATION) << at;
+    }
+    // Padding bits that are not zero give a second spelling of the same bytes: refused.
+    QString empty;
+    ASSERT_TRUE(aes()->EnCryptText(QStringLiteral("a"), key, empty, &information)); // 17 bytes: "=" at the end
+    ASSERT_TRUE(empty.endsWith(QLatin1Char('=')));
+    QString stray = empty;
+    const int last = QByteArray("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/")
+                         .indexOf(char(stray.at(stray.size() - 2).unicode()));
+    stray[stray.size() - 2] = QLatin1Char("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/"[last ^ 1]);
+    EXPECT_EQ(aes()->DeCryptText(stray, key, information, out).code, VYRA_E_FORMAT);
+}

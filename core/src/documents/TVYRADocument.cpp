@@ -2,6 +2,8 @@
 
 #include "ciphers/TCustomCipher.h"
 #include "documents/TPasswordVerifier.h"
+#include "documents/TStoredChecksum.h"
+#include "documents/TStoredText.h"
 #include "framework/VYRAExceptions.h"
 #include "utils/Passwords.h"
 #include "utils/StreamStrings.h"
@@ -31,7 +33,7 @@ void TVYRADocument::LoadFromStream(QIODevice &stream, QString &result)
     const QString checksum = ReadTextFromStream(stream);
     auto cipher = FindStoredCipher(guidText, name, false);
     const QByteArray information = ReadStoredInformation(stream, cipher.get());
-    const QString encrypted = ReadTextFromStream(stream);
+    const QString encrypted = TStoredText::Decode(ReadStringFromStream(stream));
 
     SetFileTypeText(recognizer);
     SetFileVersion(version);
@@ -65,7 +67,7 @@ TDocumentResult TVYRADocument::SaveToStream(QIODevice &stream, QString &result)
     }
     const auto &cipher = GetCipher();
     const QString guidText = cipher->GetGUIDText();
-    const QString checksum = CreateChecksum(guidText, cipher->GetName(), m_encryptedText);
+    const QString checksum = TStoredChecksum::Create(guidText, cipher->GetName(), m_encryptedText);
     const QList<StoredField> fields{
         {QStringLiteral("Kennung"), TVYRAFileTypeRecognizers::get(ftDocument)},
         {QStringLiteral("Version"), GetFileVersion()},
@@ -75,16 +77,20 @@ TDocumentResult TVYRADocument::SaveToStream(QIODevice &stream, QString &result)
         {QStringLiteral("Passwort"), PasswordVerifier()},
         {QStringLiteral("Prüfsumme"), checksum},
     };
-    TDocumentResult written = CheckFields({{QStringLiteral("Text"), m_encryptedText}});
-    if (written)
-        written = WriteFields(stream, fields);
+    bool encodable = false;
+    const QByteArray text = TStoredText::Encode(m_encryptedText, &encodable);
+    if (!encodable)
+        return TDocumentResult::failure(FieldError(QStringLiteral("Text"), m_encryptedText));
+    const TDocumentResult written = WriteFields(stream, fields);
     if (!written)
         return written;
     if (stream.write(m_information) != m_information.size())
         return TDocumentResult::failure(stream.errorString());
-    QString error;
-    if (!WriteTextToStream(stream, m_encryptedText, &error))
-        return TDocumentResult::failure(error);
+    try {
+        WriteStringToStream(stream, text);
+    } catch (const EStreamWriteError &error) {
+        return TDocumentResult::failure(error.message());
+    }
     SetFileTypeText(fields[0].second);
     m_storedGuidText = guidText;
     m_storedChecksum = checksum;
@@ -106,7 +112,7 @@ bool TVYRADocument::CheckPassword(const QString &key) const
 bool TVYRADocument::IsChecksumValid() const
 {
     const QString guidText = m_storedGuidText.isEmpty() ? GetCipher()->GetGUIDText() : m_storedGuidText;
-    const QString actual = CreateChecksum(guidText, GetCipher()->GetName(), m_encryptedText);
+    const QString actual = TStoredChecksum::Create(guidText, GetCipher()->GetName(), m_encryptedText);
     return !actual.isEmpty() && actual.compare(m_storedChecksum, Qt::CaseInsensitive) == 0;
 }
 
