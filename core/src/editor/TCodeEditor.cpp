@@ -454,14 +454,14 @@ QString TCodeEditor::attributeNameAt(int offset)
     if (!m_bridge)
         return {};
     const long pos = m_positions->toByte(offset);
-    m_sci->SendScintilla(QsciScintillaBase::SCI_COLOURISE, 0UL, pos + 1);
+    m_bridge->styleExactlyTo(pos + 1);
     return m_bridge->description(int(m_sci->SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, pos)));
 }
 
 void TCodeEditor::styleAll()
 {
-    const long styled = m_sci->SendScintilla(QsciScintillaBase::SCI_GETENDSTYLED);
-    m_sci->SendScintilla(QsciScintillaBase::SCI_COLOURISE, static_cast<unsigned long>(styled), -1L);
+    if (m_bridge)
+        m_bridge->styleAll();
 }
 
 bool TCodeEditor::eventFilter(QObject *watched, QEvent *event)

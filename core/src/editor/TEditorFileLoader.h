@@ -18,7 +18,9 @@ class VYRA_EXPORT TEditorFileLoader : public QObject
 {
     Q_OBJECT
 public:
-    static constexpr qint64 SliceSize = 4 * 1024 * 1024;
+    static constexpr qint64 SliceSize = 1024 * 1024;
+    // Files expected to have fewer lines than this load without reserving.
+    static constexpr qint64 MinReservedLines = 100000;
 
     TEditorFileLoader(QsciScintillaBase &sci, QObject *parent = nullptr);
     ~TEditorFileLoader() override;
@@ -43,6 +45,8 @@ private:
     void appendUtf8(const char *data, qsizetype size);
     void appendText(const QString &text);
     bool restartAsWindows1252();
+    void reserveLines();
+    void removePlaceholder();
     void clearDocument();
     void finish(bool ok);
 
@@ -55,6 +59,7 @@ private:
     qint64 m_dataStart = 0;
     long m_modEventMask = 0;
     bool m_formatKnown = false;
+    bool m_placeholder = false; // a line break behind the loaded text (see reserveLines)
     bool m_done = true;
     bool m_ok = false;
     QString m_error;

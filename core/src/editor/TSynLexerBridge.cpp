@@ -4,6 +4,8 @@
 
 #include <Qsci/qsciscintilla.h>
 
+#include <QEvent>
+
 #include <algorithm>
 
 namespace {
@@ -119,13 +121,28 @@ void TSynLexerBridge::refreshAttributes()
 
 void TSynLexerBridge::setEditor(QsciScintilla *editor)
 {
-    if (QsciScintilla *old = this->editor())
+    if (QsciScintilla *old = this->editor()) {
         disconnect(old, nullptr, this, nullptr);
+        old->viewport()->removeEventFilter(this);
+    }
     QsciLexerCustom::setEditor(editor);
     m_validLines = 0;
     m_editLastLine = -1;
-    if (editor)
+    m_gaps.clear();
+    if (editor) {
         connect(editor, &QsciScintillaBase::SCN_MODIFIED, this, &TSynLexerBridge::onModified);
+        editor->viewport()->installEventFilter(this);
+    }
+}
+
+bool TSynLexerBridge::eventFilter(QObject *watched, QEvent *event)
+{
+    // Scintilla only asks for lines below the styled end; skipped lines above
+    // it must be styled before they are painted.
+    if (event->type() == QEvent::Paint && !m_gaps.isEmpty() && editor()) {
+        fillGaps(firstShownLine(), lastShownLine());
+    }
+    return QsciLexerCustom::eventFilter(watched, event);
 }
 
 void TSynLexerBridge::onModified(int position, int modificationType, const char *, int length, int linesAdded,
@@ -144,12 +161,16 @@ void TSynLexerBridge::onModified(int position, int modificationType, const char 
         if (modificationType & QsciScintillaBase::SC_MOD_BEFOREDELETE)
             lastLine = sci->SendScintilla(QsciScintillaBase::SCI_LINEFROMPOSITION, long(position + length));
         const bool pending = m_editLastLine >= 0;
-        m_editOldEndState = pending || lastLine >= m_validLines
+        m_editOldEndState = pending || lastLine >= m_validLines || m_gaps.find(lastLine)
                                 ? -1
                                 : int(sci->SendScintilla(QsciScintillaBase::SCI_GETLINESTATE, lastLine));
         m_editFirstLine = pending ? std::min(m_editFirstLine, line) : line;
         m_editLastLine = std::max(lastLine, pending ? m_editLastLine : 0L);
     } else if (after) {
+        if (linesAdded > 0)
+            m_gaps.linesInserted(line, linesAdded);
+        else if (linesAdded < 0)
+            m_gaps.linesRemoved(line, -linesAdded);
         if (m_editLastLine >= 0)
             m_editLastLine = std::max(line, m_editLastLine + linesAdded);
         if (m_validLines > line)
@@ -157,40 +178,175 @@ void TSynLexerBridge::onModified(int position, int modificationType, const char 
     }
 }
 
+long TSynLexerBridge::positionOfLine(long line) const
+{
+    QsciScintilla *sci = editor();
+    if (line >= sci->SendScintilla(QsciScintillaBase::SCI_GETLINECOUNT))
+        return sci->SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
+    return sci->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, line);
+}
+
+long TSynLexerBridge::firstShownLine() const
+{
+    QsciScintilla *sci = editor();
+    return sci->SendScintilla(QsciScintillaBase::SCI_DOCLINEFROMVISIBLE,
+                              sci->SendScintilla(QsciScintillaBase::SCI_GETFIRSTVISIBLELINE));
+}
+
+long TSynLexerBridge::lastShownLine() const
+{
+    QsciScintilla *sci = editor();
+    const long firstVisible = sci->SendScintilla(QsciScintillaBase::SCI_GETFIRSTVISIBLELINE);
+    const long onScreen = sci->SendScintilla(QsciScintillaBase::SCI_LINESONSCREEN);
+    return sci->SendScintilla(QsciScintillaBase::SCI_DOCLINEFROMVISIBLE, firstVisible + onScreen + 1);
+}
+
+TLineState TSynLexerBridge::startStateOf(long line) const
+{
+    if (line <= 0)
+        return {};
+    if (const TLineGap *gap = m_gaps.find(line - 1))
+        return m_states.stateOf(gap->nextStartId);
+    return m_states.stateOf(int(editor()->SendScintilla(QsciScintillaBase::SCI_GETLINESTATE, line - 1)));
+}
+
 void TSynLexerBridge::styleText(int start, int end)
+{
+    if (QsciScintilla *sci = editor())
+        styleFrom(sci->SendScintilla(QsciScintillaBase::SCI_LINEFROMPOSITION, long(start)), end, !m_exact);
+}
+
+void TSynLexerBridge::styleFrom(long line, long end, bool mayJump)
+{
+    QsciScintilla *sci = editor();
+    const long lineCount = sci->SendScintilla(QsciScintillaBase::SCI_GETLINECOUNT);
+    if (const TLineGap *gap = m_gaps.find(line)) {
+        // Lines of a gap are styled when they are shown; go on below it.
+        line = gap->end;
+        if (m_editLastLine >= 0 && m_editLastLine < line)
+            m_editLastLine = -1;
+        m_editFirstLine = std::max(m_editFirstLine, line);
+    }
+    const long shown = mayJump ? firstShownLine() : 0;
+    if (mayJump) {
+        // Scintilla asks for the whole document when the lexer is set; in a
+        // large one only what is shown is styled, the rest when it is.
+        const long lastShown = lastShownLine();
+        if (sci->SendScintilla(QsciScintillaBase::SCI_LINEFROMPOSITION, end) > lastShown + JumpDistance)
+            end = positionOfLine(lastShown + 2);
+        if (end <= positionOfLine(line))
+            return;
+    }
+    TLineState state = startStateOf(line);
+    const long validEnd = m_validLines; // lines below were styled before
+    startStyling(int(positionOfLine(line)));
+    for (; line < lineCount; ++line) {
+        if (mayJump && line + JumpDistance < shown) {
+            // Far above what is shown: carry the state known here over the
+            // lines in between instead of tokenizing all of them.
+            const long warm = shown - WarmUpLines;
+            m_gaps.add(line, warm, m_states.idOf(state));
+            if (m_editLastLine >= 0 && m_editLastLine < warm)
+                m_editLastLine = -1;
+            m_editFirstLine = std::max(m_editFirstLine, warm);
+            line = warm;
+            startStyling(int(positionOfLine(line)));
+        }
+        const bool inGap = m_gaps.find(line) != nullptr;
+        const bool inEdit = m_editLastLine >= 0 && line >= m_editFirstLine && line <= m_editLastLine;
+        // The state this line ended with before, when it is still known.
+        int previousId = inEdit || inGap ? -1 : int(sci->SendScintilla(QsciScintillaBase::SCI_GETLINESTATE, line));
+        if (inEdit && line == m_editLastLine) {
+            previousId = inGap ? -1 : m_editOldEndState;
+            m_editLastLine = -1;
+        }
+        if (inGap)
+            m_gaps.markStyled(line, line + 1, m_states.idOf(state));
+        const int id = styleLine(line, state);
+        if (previousId >= 0 && id == previousId && line + 1 < validEnd) {
+            // Everything down to validEnd was styled from this very state;
+            // go on below it only if more was asked for.
+            const long validEndPosition = positionOfLine(validEnd);
+            startStyling(int(validEndPosition));
+            if (validEndPosition >= end)
+                return;
+            line = validEnd - 1;
+            state = startStateOf(validEnd);
+            continue;
+        }
+        if (positionOfLine(line + 1) >= end) {
+            ++line;
+            break;
+        }
+    }
+    m_validLines = std::min(line, lineCount);
+    m_gaps.truncate(m_validLines);
+}
+
+void TSynLexerBridge::fillGap(const TLineGap &gap, long first, long last, bool mayJump)
+{
+    QsciScintilla *sci = editor();
+    // From the gap's top when that is near, else from a little above the
+    // shown lines with the state known above the gap as a guess.
+    const long from = mayJump && first - gap.first > JumpDistance ? first - WarmUpLines : gap.first;
+    TLineState state = startStateOf(gap.first);
+    const long endStyled = sci->SendScintilla(QsciScintillaBase::SCI_GETENDSTYLED);
+    m_gaps.markStyled(from, last + 1, m_states.idOf(state));
+    startStyling(int(positionOfLine(from)));
+    int id = 0;
+    for (long line = from; line <= last; ++line)
+        id = styleLine(line, state);
+    long resume = endStyled;
+    if (last + 1 == gap.end && gap.end < m_validLines && id != gap.nextStartId) {
+        // The lines below were styled from another state: Scintilla asks
+        // for them again, and they are restyled until the states agree.
+        resume = std::min(endStyled, positionOfLine(gap.end));
+    }
+    startStyling(int(resume));
+}
+
+void TSynLexerBridge::fillGaps(long first, long last)
+{
+    if (!editor())
+        return;
+    while (const TLineGap *gap = m_gaps.firstOverlapping(first, last)) {
+        const TLineGap copy = *gap;
+        const long from = std::max(copy.first, first);
+        const long to = std::min(copy.end - 1, last);
+        fillGap(copy, from, to, true);
+        first = to + 1;
+    }
+}
+
+void TSynLexerBridge::styleExactlyTo(long position)
 {
     QsciScintilla *sci = editor();
     if (!sci)
         return;
-    const long lineCount = sci->SendScintilla(QsciScintillaBase::SCI_GETLINECOUNT);
-    long line = sci->SendScintilla(QsciScintillaBase::SCI_LINEFROMPOSITION, long(start));
-    TLineState state;
-    if (line > 0)
-        state = m_states.stateOf(int(sci->SendScintilla(QsciScintillaBase::SCI_GETLINESTATE, line - 1)));
-    startStyling(int(sci->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, line)));
-    for (; line < lineCount; ++line) {
-        const int storedId = int(sci->SendScintilla(QsciScintillaBase::SCI_GETLINESTATE, line));
-        const bool inEdit = m_editLastLine >= 0 && line >= m_editFirstLine && line <= m_editLastLine;
-        // The state this line ended with before, when it is still known.
-        int previousId = inEdit ? -1 : storedId;
-        if (inEdit && line == m_editLastLine) {
-            previousId = m_editOldEndState;
-            m_editLastLine = -1;
-        }
-        styleLine(line, state);
-        if (previousId >= 0 && m_states.idOf(state) == previousId && line + 1 < m_validLines) {
-            // Everything below was styled from this very state.
-            const long length = sci->SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
-            startStyling(int(std::min(length, sci->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, m_validLines))));
-            return;
-        }
-        m_validLines = line + 1;
-        if (sci->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, line + 1) >= end)
-            break;
-    }
+    const long line = sci->SendScintilla(QsciScintillaBase::SCI_LINEFROMPOSITION, position);
+    fillGaps(line, line);
+    m_exact = true;
+    sci->SendScintilla(QsciScintillaBase::SCI_COLOURISE,
+                       static_cast<unsigned long>(sci->SendScintilla(QsciScintillaBase::SCI_GETENDSTYLED)), position);
+    m_exact = false;
 }
 
-void TSynLexerBridge::styleLine(long line, TLineState &state)
+void TSynLexerBridge::styleAll()
+{
+    QsciScintilla *sci = editor();
+    if (!sci)
+        return;
+    while (!m_gaps.isEmpty()) {
+        const TLineGap gap = m_gaps.gaps().first();
+        fillGap(gap, gap.first, gap.end - 1, false);
+    }
+    m_exact = true;
+    sci->SendScintilla(QsciScintillaBase::SCI_COLOURISE,
+                       static_cast<unsigned long>(sci->SendScintilla(QsciScintillaBase::SCI_GETENDSTYLED)), -1L);
+    m_exact = false;
+}
+
+int TSynLexerBridge::styleLine(long line, TLineState &state)
 {
     QsciScintilla *sci = editor();
     const long lineStart = sci->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, line);
@@ -219,7 +375,9 @@ void TSynLexerBridge::styleLine(long line, TLineState &state)
     state.foldLevel = qint16(std::clamp(levelStart + m_out.foldDelta(), 0, 0x0FFF - QsciScintillaBase::SC_FOLDLEVELBASE));
     setFoldLevel(line, levelStart, m_out);
     ++m_linesStyled;
-    sci->SendScintilla(QsciScintillaBase::SCI_SETLINESTATE, line, long(m_states.idOf(state)));
+    const int id = m_states.idOf(state);
+    sci->SendScintilla(QsciScintillaBase::SCI_SETLINESTATE, line, long(id));
+    return id;
 }
 
 void TSynLexerBridge::applyTokens(QStringView text, const TSynLineOutput &out, long lineBytes)

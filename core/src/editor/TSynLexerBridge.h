@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/TLineGaps.h"
 #include "editor/TLineStateTable.h"
 #include "editor/TSynLineOutput.h"
 #include "vyra_export.h"
@@ -18,6 +19,12 @@ class TSynHighlighterAttributes;
 // line it is asked for and stops as soon as the state at a line end is the one
 // stored before the edit, declaring the lines after it still valid. Line
 // states live in Scintilla's per-line integers as ids of a per-document table.
+//
+// When the view shows lines far below the last styled one (a jump in a large
+// file), the lines in between are left as a gap: styling starts a little above
+// the shown lines from the nearest known state. A gap is styled when its lines
+// are about to be shown; where it then ends in a state other than the one the
+// lines below were styled from, those lines are restyled until the states agree.
 class VYRA_EXPORT TSynLexerBridge : public QsciLexerCustom
 {
     Q_OBJECT
@@ -33,6 +40,7 @@ public:
     bool defaultEolFill(int style) const override;
     void setEditor(QsciScintilla *editor) override;
     void styleText(int start, int end) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
     void setBaseFont(const QFont &font);
     void setBasePaper(const QColor &paper);
@@ -40,6 +48,21 @@ public:
     void refreshAttributes();
     // Lines longer than this are shown unstyled and pass their state on.
     static constexpr int MaxStyledLineLength = 200000;
+    // Shown lines farther below the last styled line than this are styled
+    // from the nearest known state, starting WarmUpLines above them.
+    static constexpr long JumpDistance = 10000;
+    static constexpr long WarmUpLines = 200;
+
+    // Styles the skipped lines among first..last (0-based) the way showing
+    // them would; Scintilla asks for the lines below its styled end itself.
+    void fillGaps(long first, long last);
+    // Styles up to a byte position from the true states, as a query of the
+    // style at that position needs it.
+    void styleExactlyTo(long position);
+    // Styles the whole document exactly, gaps included.
+    void styleAll();
+    // Runs of lines not styled yet because the view jumped over them.
+    const TLineGaps &gaps() const { return m_gaps; }
 
     // Number of lines styled since creation (for tests and measurements).
     long long linesStyled() const { return m_linesStyled; }
@@ -50,7 +73,13 @@ private slots:
                     int line, int foldNow, int foldPrev, int token, int annotationLinesAdded);
 
 private:
-    void styleLine(long line, TLineState &state);
+    void styleFrom(long line, long end, bool mayJump);
+    void fillGap(const TLineGap &gap, long first, long last, bool mayJump);
+    TLineState startStateOf(long line) const;
+    long positionOfLine(long line) const;
+    long firstShownLine() const;
+    long lastShownLine() const;
+    int styleLine(long line, TLineState &state);
     void applyTokens(QStringView text, const TSynLineOutput &out, long lineBytes);
     void setFoldLevel(long line, int levelStart, const TSynLineOutput &out);
     const TSynHighlighterAttributes *attributeOf(int style) const;
@@ -59,6 +88,7 @@ private:
     QHash<const TSynHighlighterAttributes *, int> m_styles;
     QList<const TSynHighlighterAttributes *> m_attributes; // by style number
     TLineStateTable m_states;
+    TLineGaps m_gaps;
     QFont m_font;
     QColor m_paper = Qt::white;
     TSynLineOutput m_out;
@@ -67,4 +97,5 @@ private:
     long m_editLastLine = -1;
     int m_editOldEndState = -1; // state id at that region's end before the edit
     long long m_linesStyled = 0;
+    bool m_exact = false; // styling the whole document: no jumps
 };
