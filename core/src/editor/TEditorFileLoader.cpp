@@ -25,6 +25,8 @@ bool TEditorFileLoader::open(const QString &fileName)
     m_file.close();
     m_file.setFileName(fileName);
     m_carry.clear();
+    m_highSurrogate.clear();
+    m_pendingCr = false;
     m_error.clear();
     m_sci.SendScintilla(QsciScintillaBase::SCI_SETREADONLY, 0L);
     m_sci.SendScintilla(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 0L);
@@ -79,16 +81,26 @@ bool TEditorFileLoader::step()
             if (!m_formatKnown)
                 return restartAsWindows1252();
             // A file with a UTF-8 BOM but broken bytes: keep them readable.
-            appendText(QString::fromUtf8(data));
+            const QByteArray utf8 = QString::fromUtf8(data).toUtf8();
+            appendSlice(utf8.constData(), utf8.size(), atEnd);
             m_carry.clear();
         } else {
-            appendUtf8(data.constData(), valid);
+            appendSlice(data.constData(), valid, atEnd);
             m_carry = data.mid(valid);
         }
     } else if (m_format.encoding == TTextEncoding::teWindows1252) {
-        appendText(TextCodec::fromWindows1252(slice.constData(), slice.size()));
+        const QByteArray utf8 = TextCodec::fromWindows1252(slice.constData(), slice.size()).toUtf8();
+        appendSlice(utf8.constData(), utf8.size(), atEnd);
     } else {
-        appendText(m_decoder.decode(slice));
+        // A surrogate pair split by the slice end waits for its second half.
+        QString text = m_highSurrogate + QString(m_decoder.decode(slice));
+        m_highSurrogate.clear();
+        if (!atEnd && !text.isEmpty() && text.back().isHighSurrogate()) {
+            m_highSurrogate = text.back();
+            text.chop(1);
+        }
+        const QByteArray utf8 = text.toUtf8();
+        appendSlice(utf8.constData(), utf8.size(), atEnd);
     }
     m_sci.SendScintilla(QsciScintillaBase::SCI_SETREADONLY, 1L);
     if (atEnd) {
@@ -158,6 +170,7 @@ void TEditorFileLoader::clearDocument()
     m_sci.SendScintilla(QsciScintillaBase::SCI_CLEARALL);
     m_sci.SendScintilla(QsciScintillaBase::SCI_SETMODEVENTMASK, 0L);
     m_placeholder = false;
+    m_pendingCr = false;
 }
 
 void TEditorFileLoader::appendUtf8(const char *data, qsizetype size)
@@ -173,10 +186,23 @@ void TEditorFileLoader::appendUtf8(const char *data, qsizetype size)
     }
 }
 
-void TEditorFileLoader::appendText(const QString &text)
+void TEditorFileLoader::appendSlice(const char *data, qsizetype size, bool last)
 {
-    const QByteArray utf8 = text.toUtf8();
-    appendUtf8(utf8.constData(), utf8.size());
+    // A CR at the end of a slice waits for the next one: Scintilla's UTF-16
+    // line index miscounts a CR LF pair that arrives in two inserts.
+    QByteArray joined;
+    if (m_pendingCr) {
+        joined.reserve(size + 1);
+        joined.append('\r').append(data, size);
+        data = joined.constData();
+        size = joined.size();
+        m_pendingCr = false;
+    }
+    if (!last && size > 0 && data[size - 1] == '\r') {
+        m_pendingCr = true;
+        --size;
+    }
+    appendUtf8(data, size);
 }
 
 void TEditorFileLoader::start()

@@ -43,7 +43,7 @@ signals:
 
 private:
     void appendUtf8(const char *data, qsizetype size);
-    void appendText(const QString &text);
+    void appendSlice(const char *data, qsizetype size, bool last);
     bool restartAsWindows1252();
     void reserveLines();
     void removePlaceholder();
@@ -55,10 +55,12 @@ private:
     TTextFileFormat m_format;
     QStringDecoder m_decoder;
     QByteArray m_carry;
+    QString m_highSurrogate;
     QTimer m_timer;
     qint64 m_dataStart = 0;
     long m_modEventMask = 0;
     bool m_formatKnown = false;
+    bool m_pendingCr = false;   // a CR held back from the last slice
     bool m_placeholder = false; // a line break behind the loaded text (see reserveLines)
     bool m_done = true;
     bool m_ok = false;
