@@ -3,7 +3,7 @@
 #include "editor/TCodeEditor.h"
 #include "editor/TSynLexerBridge.h"
 #include "editor/TSynMultiSyn.h"
-#include "highlighter/THighlighterSet.h"
+#include "ProgramHighlighters.h"
 #include "highlighter/TSynMultiSynPCRE.h"
 
 #include <QApplication>
@@ -42,7 +42,7 @@ QStringList mixedLines(int count)
 
 void BM_HighlightMixedFromScratch(benchmark::State &state)
 {
-    THighlighterSet set;
+    ProgramHighlighters set;
     const QStringList lines = mixedLines(100000);
     TSynLineOutput out;
     for (auto _ : state) {
@@ -60,7 +60,7 @@ BENCHMARK(BM_HighlightMixedFromScratch)->Unit(benchmark::kMillisecond);
 
 void BM_EditorStylesMixedFileFromScratch(benchmark::State &state)
 {
-    THighlighterSet set;
+    ProgramHighlighters set;
     TCodeEditor editor;
     editor.setText(mixedLines(100000).join(u'\n'));
     for (auto _ : state) {
@@ -73,7 +73,7 @@ BENCHMARK(BM_EditorStylesMixedFileFromScratch)->Unit(benchmark::kMillisecond);
 
 void BM_RestyleAfterOneCharacterEdit(benchmark::State &state)
 {
-    THighlighterSet set;
+    ProgramHighlighters set;
     TCodeEditor editor;
     const QString text = mixedLines(100000).join(u'\n');
     editor.setText(text);

@@ -2,7 +2,7 @@
 // first shown screen, time until the whole file is in, the longest pause of
 // the event loop meanwhile, and the peak memory of the process.
 #include "editor/TCodeEditor.h"
-#include "highlighter/THighlighterSet.h"
+#include "ProgramHighlighters.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -58,12 +58,12 @@ void BM_OpenLargeFile(benchmark::State &state)
     static QTemporaryDir dir;
     const qint64 megabytes = state.range(0);
     const QString path = makeFile(dir, megabytes);
-    THighlighterSet set;
+    ProgramHighlighters set;
     double firstScreen = 0, total = 0, longestPause = 0, longestPauseCpu = 0, jumpMs = 0;
     for (auto _ : state) {
         TCodeEditor editor;
         editor.resize(1000, 700);
-        editor.setHighlighter(set.forExtension(QStringLiteral("php")));
+        editor.setHighlighter(&set.phpHtml());
         editor.show();
         QElapsedTimer clock;
         clock.start();
