@@ -41,7 +41,8 @@ TEST_F(DataFile, RoundTripStoresAVerifierNotTheKey)
     file->AssignCipher(folder->byName(QStringLiteral("Fixture XOR")));
     file->SetPassword(key);
     file->SetSourceExtension(QStringLiteral(".zip"));
-    const QByteArray payload("\x00\x01binär\xff", 10);
+    const char raw[] = "\x00\x01" "binär\xff";
+    const QByteArray payload(raw, sizeof raw - 1);
     file->SetPlainData(payload);
     EXPECT_FALSE(file->SaveToFile().ok); // not enciphered yet: never written in clear
     ASSERT_TRUE(file->EnCrypt());
