@@ -166,3 +166,21 @@ TEST(CryptThread, FailedDecipherNeverYieldsTheCipherText)
     EXPECT_TRUE(wrong.GetResult().status.isAuthenticationFailure());
     EXPECT_TRUE(wrong.GetResult().text.isEmpty());
 }
+
+// Two lists over the same folder share the loaded module; the one that goes
+// first must not unload it under the other.
+TEST(CipherListModules, SecondListOverTheSameFolderLeavesTheModuleLoaded)
+{
+    CipherFixtures::Folder folder({QStringLiteral("AES256GCM")});
+    const auto aes = folder.byName(QStringLiteral("AES-256-GCM"));
+    ASSERT_TRUE(aes);
+    for (int round = 0; round < 2; ++round) {
+        TCipherList second(folder.dir.path(), true);
+        ASSERT_GE(second.SearchCipher(QStringLiteral("AES-256-GCM")), 0);
+    }
+    QString enciphered, back;
+    QByteArray information;
+    ASSERT_TRUE(aes->EnCryptText(QStringLiteral("noch da"), QStringLiteral("k"), enciphered, &information));
+    ASSERT_TRUE(aes->DeCryptText(enciphered, QStringLiteral("k"), information, back));
+    EXPECT_EQ(back, QStringLiteral("noch da"));
+}

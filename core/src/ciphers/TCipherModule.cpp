@@ -1,6 +1,9 @@
 #include "ciphers/TCipherModule.h"
 
 #include <QFileInfo>
+#include <QHash>
+#include <QMutex>
+#include <QMutexLocker>
 
 TCipherModule::TCipherModule(const QString &fileName)
     : m_library(fileName)
@@ -42,13 +45,28 @@ std::shared_ptr<TCipherModule> TCipherModule::Open(const QString &fileName, cons
         error = QStringLiteral("Keine Moduldatei.");
         return nullptr;
     }
+    auto module = Shared(fileName, error);
+    if (!module)
+        return nullptr;
+    function = module->Resolve(entry);
+    if (!function)
+        error = QStringLiteral("Das Modul exportiert \"%1\" nicht.").arg(QLatin1String(entry));
+    return module;
+}
+
+std::shared_ptr<TCipherModule> TCipherModule::Shared(const QString &fileName, QString &error)
+{
+    static QMutex mutex;
+    static QHash<QString, std::weak_ptr<TCipherModule>> loaded;
+    const QString key = QFileInfo(fileName).canonicalFilePath();
+    QMutexLocker lock(&mutex);
+    if (auto module = loaded.value(key).lock())
+        return module;
     auto module = std::make_shared<TCipherModule>(fileName);
     if (!module->Load()) {
         error = module->ErrorText();
         return nullptr;
     }
-    function = module->Resolve(entry);
-    if (!function)
-        error = QStringLiteral("Das Modul exportiert \"%1\" nicht.").arg(QLatin1String(entry));
+    loaded.insert(key, module);
     return module;
 }

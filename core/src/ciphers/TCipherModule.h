@@ -7,7 +7,9 @@
 #include <memory>
 
 // One cipher module (shared object) loaded into the process. It is unloaded
-// when the last cipher made from it has been released.
+// when the last cipher made from it has been released. A file that is
+// already loaded is shared: QLibrary counts only the first load of a file,
+// so a second QLibrary's unload would pull the module away from the first.
 class VYRA_EXPORT TCipherModule
 {
 public:
@@ -26,12 +28,15 @@ public:
 
     // A module file: an existing file whose extension, in lower case, is ".so".
     static bool IsModuleFile(const QString &fileName);
-    // Checks and loads a module file and resolves its entry point; on failure
-    // nullptr (or no entry) with the reason in error.
+    // Checks and loads a module file (or takes the loaded one of that file)
+    // and resolves its entry point; on failure nullptr (or no entry) with the
+    // reason in error.
     static std::shared_ptr<TCipherModule> Open(const QString &fileName, const char *entry, QFunctionPointer &function,
                                                QString &error);
 
 private:
+    static std::shared_ptr<TCipherModule> Shared(const QString &fileName, QString &error);
+
     QLibrary m_library;
     QString m_error;
 };
