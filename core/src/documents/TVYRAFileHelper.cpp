@@ -14,7 +14,7 @@
 
 TVYRAFileHelper::TVYRAFileHelper(const QString &sourceFile, const QString &targetFile, const QString &password,
                                  TVYRASettings *settings, TCipherList *ciphers, bool switch1, bool switch2,
-                                 Done onDone)
+                                 OnDoneHandler onDone)
     : m_sourceFile(sourceFile)
     , m_targetFile(targetFile)
     , m_settings(settings)
@@ -113,16 +113,16 @@ bool TVYRAFileHelper::StartDecipher(bool reEncipher)
 {
     return Start(faDeCrypt, [this, reEncipher](const TDocumentResult &deciphered) {
         if (!deciphered) {
-            Finish(deciphered);
+            Done(deciphered);
         } else if (!reEncipher) {
-            Finish(TSafeFileWriter::Write(m_targetFile, m_file->PlainData()));
+            Done(TSafeFileWriter::Write(m_targetFile, m_file->PlainData()));
         } else {
             m_file->AssignCipher(m_cipher);
             if (!Start(faEnCrypt, [this](const TDocumentResult &enciphered) {
                     QString version;
-                    Finish(enciphered ? m_file->SaveToFile(m_targetFile, version) : enciphered);
+                    Done(enciphered ? m_file->SaveToFile(m_targetFile, version) : enciphered);
                 }))
-                Finish(m_lastResult);
+                Done(m_lastResult);
         }
     });
 }
@@ -143,7 +143,7 @@ bool TVYRAFileHelper::StartEncipherPlain()
     m_file->AssignCipher(m_cipher);
     return Start(faEnCrypt, [this](const TDocumentResult &enciphered) {
         QString version;
-        Finish(enciphered ? m_file->SaveToFile(m_targetFile, version) : enciphered);
+        Done(enciphered ? m_file->SaveToFile(m_targetFile, version) : enciphered);
     });
 }
 
@@ -156,7 +156,7 @@ bool TVYRAFileHelper::Start(TFileAction action, const std::function<void(const T
     return true;
 }
 
-void TVYRAFileHelper::Finish(const TDocumentResult &result)
+void TVYRAFileHelper::Done(const TDocumentResult &result)
 {
     m_running = false;
     m_lastResult = result;
@@ -165,7 +165,7 @@ void TVYRAFileHelper::Finish(const TDocumentResult &result)
     m_file.release()->deleteLater();
     m_file = NewFile();
     m_file->SetPassword(m_key);
-    const Done done = m_onDone;
+    const OnDoneHandler done = m_onDone;
     if (done)
         done(*this, result);
 }

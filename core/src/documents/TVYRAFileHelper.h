@@ -25,12 +25,12 @@ class VYRA_EXPORT TVYRAFileHelper : public QObject
 {
     Q_OBJECT
 public:
-    using Done = std::function<void(TVYRAFileHelper &sender, const TDocumentResult &result)>;
+    using OnDoneHandler = std::function<void(TVYRAFileHelper &sender, const TDocumentResult &result)>;
 
     // password: as typed; the key is its check value. switch1 and switch2 are
     // only kept for the caller.
     TVYRAFileHelper(const QString &sourceFile, const QString &targetFile, const QString &password,
-                    TVYRASettings *settings, TCipherList *ciphers, bool switch1, bool switch2, Done onDone);
+                    TVYRASettings *settings, TCipherList *ciphers, bool switch1, bool switch2, OnDoneHandler onDone);
     ~TVYRAFileHelper() override;
 
     // False, keeping the former password, when a character of password has
@@ -66,7 +66,8 @@ private:
     bool StartDecipher(bool reEncipher);
     bool StartEncipherPlain();
     bool Start(TFileAction action, const std::function<void(const TDocumentResult &)> &next);
-    void Finish(const TDocumentResult &result);
+    // On the end of the action: the outcome to the callback.
+    void Done(const TDocumentResult &result);
     bool Refuse(const QString &text);
 
     QString m_sourceFile;
@@ -75,7 +76,7 @@ private:
     TCipherList *m_ciphers;
     bool m_switch1;
     bool m_switch2;
-    Done m_onDone;
+    OnDoneHandler m_onDone;
     TFileAction m_action = faEnCrypt;
     std::shared_ptr<TCustomCipher> m_cipher;
     QString m_key;
