@@ -4,16 +4,21 @@
 
 #include <algorithm>
 
+namespace {
+// UTF-16 for our offsets; UTF-32 lets character counts from the start of
+// the document be answered without walking the text.
+constexpr long CharacterIndexes = QsciScintillaBase::SC_LINECHARACTERINDEX_UTF16
+    | QsciScintillaBase::SC_LINECHARACTERINDEX_UTF32;
+} // namespace
+
 void TScintillaPositions::attach()
 {
-    m_sci.SendScintilla(QsciScintillaBase::SCI_ALLOCATELINECHARACTERINDEX,
-                        QsciScintillaBase::SC_LINECHARACTERINDEX_UTF16);
+    m_sci.SendScintilla(QsciScintillaBase::SCI_ALLOCATELINECHARACTERINDEX, CharacterIndexes);
 }
 
 void TScintillaPositions::detach()
 {
-    m_sci.SendScintilla(QsciScintillaBase::SCI_RELEASELINECHARACTERINDEX,
-                        QsciScintillaBase::SC_LINECHARACTERINDEX_UTF16);
+    m_sci.SendScintilla(QsciScintillaBase::SCI_RELEASELINECHARACTERINDEX, CharacterIndexes);
 }
 
 long TScintillaPositions::toByte(long charOffset) const
