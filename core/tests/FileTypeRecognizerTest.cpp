@@ -45,7 +45,7 @@ TEST(FileTypeRecognizer, TableIsFixedOnceACoreExists)
     ASSERT_TRUE(dir.isValid());
     {
         TVYRACore core(TVYRACoreConfig{nullptr, dir.filePath("app"), dir.filePath("common"), dir.filePath("user"),
-                                       TVYRAEditorTypes::etBoth, false});
+                                       TVYRAEditorTypes::etBoth, false, {}});
     }
     // The "too late" check comes before the ftDefault check, and outlives the core.
     for (TVYRAFileType type : {ftDefault, ftDocument}) {

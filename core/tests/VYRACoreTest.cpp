@@ -18,7 +18,7 @@ protected:
     TVYRACoreConfig config(bool initNow = false) const
     {
         return TVYRACoreConfig{nullptr, root.filePath("app"), root.filePath("common"), root.filePath("user"),
-                               TVYRAEditorTypes::etBoth, initNow};
+                               TVYRAEditorTypes::etBoth, initNow, {}};
     }
     QString path(const QString &relative) const { return root.filePath(relative); }
 
