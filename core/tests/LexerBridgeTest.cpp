@@ -6,6 +6,8 @@
 #include <Qsci/qsciscintilla.h>
 
 #include <QApplication>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -180,6 +182,25 @@ TEST_F(LexerBridgeJumpTest, StylingTheGapLaterGivesTheStylesFromTheTop)
     for (long from : {0L, 29990L, 39990L, 44790L, 44990L, 59990L})
         ASSERT_EQ(editorAttributes(m_editor, from, from + 12), editorAttributes(reference, from, from + 12)) << from;
     EXPECT_EQ(m_editor.attributeNameAt(int(m_editor.text().indexOf(u"let v45000"))), QStringLiteral("Keyword"));
+}
+
+TEST_F(LexerBridgeJumpTest, GapsAreStyledWhileTheProgramIsIdle)
+{
+    showLine(45001);
+    ASSERT_FALSE(m_bridge->gaps().isEmpty());
+    QDeadlineTimer deadline(60000);
+    while (!m_bridge->gaps().isEmpty() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    ASSERT_TRUE(m_bridge->gaps().isEmpty());
+    m_editor.grab(); // lines below a gap that ended in another state are restyled when shown
+
+    TSynJScriptSyn fresh;
+    TCodeEditor reference;
+    reference.setText(m_lines.join(u'\n'));
+    reference.setHighlighter(&fresh);
+    reference.styleAll();
+    for (long from : {0L, 29990L, 39990L, 44790L, 44990L})
+        ASSERT_EQ(editorAttributes(m_editor, from, from + 12), editorAttributes(reference, from, from + 12)) << from;
 }
 
 TEST_F(LexerBridgeJumpTest, EditsAfterAJumpRestyleTheEditedLineAndKeepTheGapInPlace)

@@ -40,6 +40,9 @@ TSynLexerBridge::TSynLexerBridge(const TSynCustomHighlighter &highlighter, QObje
     : QsciLexerCustom(parent), m_highlighter(highlighter), m_font(QStringLiteral("Monospace"), 10)
 {
     m_font.setStyleHint(QFont::Monospace);
+    m_idleStyler.setSingleShot(true);
+    m_idleStyler.setInterval(0);
+    connect(&m_idleStyler, &QTimer::timeout, this, &TSynLexerBridge::styleGapInIdleTime);
     const QList<const TSynHighlighterAttributes *> attributes = highlighter.allAttributes();
     for (const TSynHighlighterAttributes *attribute : attributes) {
         const int index = int(m_attributes.size());
@@ -246,6 +249,7 @@ void TSynLexerBridge::styleFrom(long line, long end, bool mayJump)
             // lines in between instead of tokenizing all of them.
             const long warm = shown - WarmUpLines;
             m_gaps.add(line, warm, m_states.idOf(state));
+            m_idleStyler.start();
             if (m_editLastLine >= 0 && m_editLastLine < warm)
                 m_editLastLine = -1;
             m_editFirstLine = std::max(m_editFirstLine, warm);
@@ -316,6 +320,16 @@ void TSynLexerBridge::fillGaps(long first, long last)
         fillGap(copy, from, to, true);
         first = to + 1;
     }
+}
+
+void TSynLexerBridge::styleGapInIdleTime()
+{
+    if (!editor() || m_gaps.isEmpty())
+        return;
+    const TLineGap gap = m_gaps.gaps().first();
+    fillGaps(gap.first, std::min(gap.end, gap.first + IdleChunkLines) - 1);
+    if (!m_gaps.isEmpty())
+        m_idleStyler.start();
 }
 
 void TSynLexerBridge::styleExactlyTo(long position)

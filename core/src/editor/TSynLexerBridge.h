@@ -10,6 +10,7 @@
 #include <QFont>
 #include <QHash>
 #include <QList>
+#include <QTimer>
 
 class TSynCustomHighlighter;
 class TSynHighlighterAttributes;
@@ -25,6 +26,7 @@ class TSynHighlighterAttributes;
 // the shown lines from the nearest known state. A gap is styled when its lines
 // are about to be shown; where it then ends in a state other than the one the
 // lines below were styled from, those lines are restyled until the states agree.
+// Gaps are also styled bit by bit while the program is idle.
 class VYRA_EXPORT TSynLexerBridge : public QsciLexerCustom
 {
     Q_OBJECT
@@ -52,6 +54,8 @@ public:
     // from the nearest known state, starting WarmUpLines above them.
     static constexpr long JumpDistance = 10000;
     static constexpr long WarmUpLines = 200;
+    // Lines of a gap styled per turn of the idle event loop (a few ms).
+    static constexpr long IdleChunkLines = 2000;
 
     // Styles the skipped lines among first..last (0-based) the way showing
     // them would; Scintilla asks for the lines below its styled end itself.
@@ -69,6 +73,7 @@ public:
     int styleOf(const TSynHighlighterAttributes *attribute) const { return m_styles.value(attribute, 0); }
 
 private slots:
+    void styleGapInIdleTime();
     void onModified(int position, int modificationType, const char *text, int length, int linesAdded,
                     int line, int foldNow, int foldPrev, int token, int annotationLinesAdded);
 
@@ -98,4 +103,5 @@ private:
     int m_editOldEndState = -1; // state id at that region's end before the edit
     long long m_linesStyled = 0;
     bool m_exact = false; // styling the whole document: no jumps
+    QTimer m_idleStyler;
 };
