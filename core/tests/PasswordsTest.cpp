@@ -1,5 +1,6 @@
 #include "utils/Passwords.h"
 
+#include <QCryptographicHash>
 #include <QUuid>
 #include <gtest/gtest.h>
 
@@ -24,6 +25,35 @@ TEST(Passwords, ChecksumAgainstIndependentValue)
     EXPECT_EQ(GuidToString(guid), guidText);
     EXPECT_EQ(CreateChecksum(guid, QStringLiteral("Größe"), QStringLiteral("Prüfsumme €")), expected);
     EXPECT_TRUE(CreateChecksum(guid, QStringLiteral("Größe"), QStringLiteral("Ж")).isEmpty());
+}
+
+TEST(Passwords, ChecksumOfALongTextIsHashedAcrossItsPieces)
+{
+    const QString guidText = QStringLiteral("{6F9619FF-8B86-D011-B42D-00C04FC964FF}");
+    const QString name = QStringLiteral("AES-256-GCM");
+    const QString guidHash = QString::fromLatin1(
+        QCryptographicHash::hash(guidText.toLatin1(), QCryptographicHash::Md5).toHex().toUpper());
+    const QString nameHash = QString::fromLatin1(
+        QCryptographicHash::hash(name.toLatin1(), QCryptographicHash::Md5).toHex().toUpper());
+    const QString tail = QString::fromLatin1(
+        QCryptographicHash::hash(nameHash.toLatin1(), QCryptographicHash::Sha1).toHex().toUpper());
+    // Characters with their Windows-1252 bytes, "€" among them.
+    const QString characters = QStringLiteral("Aé€ß0+/=");
+    const QByteArray codes("A\xE9\x80\xDF" "0+/=");
+    QString text;
+    QByteArray bytes;
+    for (int i = 0; i < 150000; ++i) {
+        const int pick = (i * 7919) % 8;
+        text += characters.at(pick);
+        bytes += codes.at(pick);
+    }
+    for (const qsizetype length : {qsizetype(0), qsizetype(65536), qsizetype(65537), text.size()}) {
+        const QByteArray input = guidHash.toLatin1() + bytes.left(length);
+        const QString expected =
+            QString::fromLatin1(QCryptographicHash::hash(input, QCryptographicHash::Sha1).toHex().toUpper()) + tail;
+        EXPECT_EQ(CreateChecksum(guidText, name, QStringView(text).left(length)), expected) << length;
+    }
+    EXPECT_TRUE(CreateChecksum(guidText, name, text + QStringLiteral("Ж")).isEmpty());
 }
 
 TEST(Passwords, QualityMatchesReferenceValues)

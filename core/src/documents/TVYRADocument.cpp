@@ -2,8 +2,6 @@
 
 #include "ciphers/TCustomCipher.h"
 #include "documents/TPasswordVerifier.h"
-#include "documents/TStoredChecksum.h"
-#include "documents/TStoredText.h"
 #include "framework/VYRAExceptions.h"
 #include "utils/Passwords.h"
 #include "utils/StreamStrings.h"
@@ -33,7 +31,7 @@ void TVYRADocument::LoadFromStream(QIODevice &stream, QString &result)
     const QString checksum = ReadTextFromStream(stream);
     auto cipher = FindStoredCipher(guidText, name, false);
     const QByteArray information = ReadStoredInformation(stream, cipher.get());
-    const QString encrypted = TStoredText::Decode(ReadStringFromStream(stream));
+    const QString encrypted = fromWindows1252(ReadStringFromStream(stream));
 
     SetFileTypeText(recognizer);
     SetFileVersion(version);
@@ -67,7 +65,7 @@ TDocumentResult TVYRADocument::SaveToStream(QIODevice &stream, QString &result)
     }
     const auto &cipher = GetCipher();
     const QString guidText = cipher->GetGUIDText();
-    const QString checksum = TStoredChecksum::Create(guidText, cipher->GetName(), m_encryptedText);
+    const QString checksum = CreateChecksum(guidText, cipher->GetName(), m_encryptedText);
     const QList<StoredField> fields{
         {QStringLiteral("Kennung"), TVYRAFileTypeRecognizers::get(ftDocument)},
         {QStringLiteral("Version"), GetFileVersion()},
@@ -78,7 +76,7 @@ TDocumentResult TVYRADocument::SaveToStream(QIODevice &stream, QString &result)
         {QStringLiteral("Prüfsumme"), checksum},
     };
     bool encodable = false;
-    const QByteArray text = TStoredText::Encode(m_encryptedText, &encodable);
+    const QByteArray text = toWindows1252(m_encryptedText, &encodable);
     if (!encodable)
         return TDocumentResult::failure(FieldError(QStringLiteral("Text"), m_encryptedText));
     const TDocumentResult written = WriteFields(stream, fields);
@@ -112,7 +110,7 @@ bool TVYRADocument::CheckPassword(const QString &key) const
 bool TVYRADocument::IsChecksumValid() const
 {
     const QString guidText = m_storedGuidText.isEmpty() ? GetCipher()->GetGUIDText() : m_storedGuidText;
-    const QString actual = TStoredChecksum::Create(guidText, GetCipher()->GetName(), m_encryptedText);
+    const QString actual = CreateChecksum(guidText, GetCipher()->GetName(), m_encryptedText);
     return !actual.isEmpty() && actual.compare(m_storedChecksum, Qt::CaseInsensitive) == 0;
 }
 

@@ -82,7 +82,7 @@ QString fromWindows1252(const char *data, qsizetype size)
 bool toWindows1252(QStringView text, QByteArray &out)
 {
     bool ok = false;
-    out = ::toWindows1252(text.toString(), &ok);
+    out = ::toWindows1252(text, &ok);
     return ok;
 }
 

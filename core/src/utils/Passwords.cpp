@@ -3,8 +3,11 @@
 #include "utils/Hashes.h"
 #include "utils/Windows1252.h"
 
+#include <openssl/evp.h>
+
 #include <array>
 #include <cmath>
+#include <memory>
 
 namespace {
 
@@ -85,13 +88,44 @@ bool IsEmptyPassword(const QString &stored)
         || stored.compare(SHA_Hash(emptyHash), Qt::CaseInsensitive) == 0;
 }
 
-QString CreateChecksum(const QString &guidText, const QString &name, const QString &text)
+namespace {
+
+struct DigestDeleter {
+    void operator()(EVP_MD_CTX *context) const { EVP_MD_CTX_free(context); }
+};
+
+// SHA-1 over prefix and the Windows-1252 bytes of text, as upper-case hex,
+// converted and hashed piece by piece: a document's text is neither copied
+// nor converted as a whole. Empty when a character has no code.
+QString sha1Of(const QByteArray &prefix, QStringView text)
+{
+    constexpr qsizetype Piece = 64 * 1024;
+    std::unique_ptr<EVP_MD_CTX, DigestDeleter> context(EVP_MD_CTX_new());
+    if (!context || EVP_DigestInit_ex(context.get(), EVP_sha1(), nullptr) != 1
+        || EVP_DigestUpdate(context.get(), prefix.constData(), size_t(prefix.size())) != 1)
+        return {};
+    for (qsizetype i = 0; i < text.size(); i += Piece) {
+        bool ok = false;
+        const QByteArray bytes = toWindows1252(text.mid(i, qMin(Piece, text.size() - i)), &ok);
+        if (!ok || EVP_DigestUpdate(context.get(), bytes.constData(), size_t(bytes.size())) != 1)
+            return {};
+    }
+    unsigned char digest[EVP_MAX_MD_SIZE];
+    unsigned int length = 0;
+    if (EVP_DigestFinal_ex(context.get(), digest, &length) != 1)
+        return {};
+    return QString::fromLatin1(QByteArray(reinterpret_cast<const char *>(digest), int(length)).toHex().toUpper());
+}
+
+} // namespace
+
+QString CreateChecksum(const QString &guidText, const QString &name, QStringView text)
 {
     const QString guidHash = MD5_Hash(guidText);
     const QString nameHash = MD5_Hash(name);
     if (guidHash.isEmpty() || nameHash.isEmpty())
         return {};
-    const QString first = SHA_Hash(guidHash + text);
+    const QString first = sha1Of(guidHash.toLatin1(), text);
     if (first.isEmpty())
         return {};
     return first + SHA_Hash(nameHash);
@@ -99,7 +133,7 @@ QString CreateChecksum(const QString &guidText, const QString &name, const QStri
 
 QString GuidToString(const QUuid &guid) { return guid.toString(QUuid::WithBraces).toUpper(); }
 
-QString CreateChecksum(const QUuid &guid, const QString &name, const QString &text)
+QString CreateChecksum(const QUuid &guid, const QString &name, QStringView text)
 {
     return CreateChecksum(GuidToString(guid), name, text);
 }

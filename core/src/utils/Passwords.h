@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringView>
 #include <QUuid>
 
 // True when a stored password hash stands for "no password": the value is
@@ -12,9 +13,9 @@ VYRA_EXPORT bool IsEmptyPassword(const QString &stored);
 
 // SHA_Hash(MD5_Hash(guidText) + text) followed by SHA_Hash(MD5_Hash(name)).
 // Empty when a part cannot be hashed (a character outside Windows-1252).
-VYRA_EXPORT QString CreateChecksum(const QString &guidText, const QString &name, const QString &text);
+VYRA_EXPORT QString CreateChecksum(const QString &guidText, const QString &name, QStringView text);
 // The same with the GUID written braced and upper case.
-VYRA_EXPORT QString CreateChecksum(const QUuid &guid, const QString &name, const QString &text);
+VYRA_EXPORT QString CreateChecksum(const QUuid &guid, const QString &name, QStringView text);
 // "{XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}".
 VYRA_EXPORT QString GuidToString(const QUuid &guid);
 

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringView>
 
 // Windows-1252 codec for the 8-bit fields of our stored formats and for hash
 // inputs. The five bytes the code page leaves undefined (0x81, 0x8D, 0x8F,
@@ -13,7 +14,7 @@
 
 // Encodes text. When a character has no code, *ok is set to false and the
 // result is empty: nothing is ever replaced silently.
-VYRA_EXPORT QByteArray toWindows1252(const QString &text, bool *ok = nullptr);
+VYRA_EXPORT QByteArray toWindows1252(QStringView text, bool *ok = nullptr);
 
 // Decodes bytes; never fails.
 VYRA_EXPORT QString fromWindows1252(const QByteArray &bytes);
