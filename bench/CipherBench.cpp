@@ -113,6 +113,16 @@ void BM_DocumentPasswordVerifier(benchmark::State &state)
         benchmark::DoNotOptimize(TPasswordVerifier::Verify(stored, kKey));
 }
 
+// A 10 MB document enciphered with the AES module under kKey.
+bool write10MBDocument(const AesFixture &f, const QString &name)
+{
+    TVYRADocument doc(name, QStringLiteral("1.0"), nullptr, f.list.get(), nullptr, false);
+    doc.AssignCipher(f.aes);
+    doc.SetPassword(kKey);
+    doc.SetUncText(sourceText(10 * 1000 * 1000));
+    return bool(doc.SaveToFile());
+}
+
 // Load, check and decipher a 10 MB document whose key the cipher already
 // derived; the verifier check is skipped by giving the document its key, so
 // the figure is the open without key derivation.
@@ -125,15 +135,9 @@ void BM_Open10MBDocument(benchmark::State &state)
     }
     QTemporaryDir dir;
     const QString name = dir.filePath(QStringLiteral("gross.qcd"));
-    {
-        TVYRADocument doc(name, QStringLiteral("1.0"), nullptr, f.list.get(), nullptr, false);
-        doc.AssignCipher(f.aes);
-        doc.SetPassword(kKey);
-        doc.SetUncText(sourceText(10 * 1000 * 1000));
-        if (!doc.SaveToFile()) {
-            state.SkipWithError("save failed");
-            return;
-        }
+    if (!write10MBDocument(f, name)) {
+        state.SkipWithError("save failed");
+        return;
     }
     for (auto _ : state) {
         TVYRADocument doc(name, QString(), nullptr, f.list.get(), nullptr, true);
@@ -157,15 +161,9 @@ void BM_Open10MBDocumentWithPassword(benchmark::State &state)
     }
     QTemporaryDir dir;
     const QString name = dir.filePath(QStringLiteral("gross.qcd"));
-    {
-        TVYRADocument doc(name, QStringLiteral("1.0"), nullptr, f.list.get(), nullptr, false);
-        doc.AssignCipher(f.aes);
-        doc.SetPassword(kKey);
-        doc.SetUncText(sourceText(10 * 1000 * 1000));
-        if (!doc.SaveToFile()) {
-            state.SkipWithError("save failed");
-            return;
-        }
+    if (!write10MBDocument(f, name)) {
+        state.SkipWithError("save failed");
+        return;
     }
     const QString folder = qEnvironmentVariable("TALVEX_BUILD_DIR") + QStringLiteral("/Packages/Ciphers");
     for (auto _ : state) {
