@@ -35,6 +35,14 @@ AesFixture &fixture()
     return instance;
 }
 
+// Marks the benchmark skipped when the module was not built.
+bool moduleLoaded(const AesFixture &f, benchmark::State &state)
+{
+    if (!f.aes)
+        state.SkipWithError("AES module not found (TALVEX_BUILD_DIR)");
+    return f.aes != nullptr;
+}
+
 QString sourceText(qsizetype size)
 {
     const QString line = QStringLiteral("<?php echo \"Grüße aus dem Quelltext\"; $wert = 42; // Kommentar\n");
@@ -51,10 +59,8 @@ const QString kKey = TPasswordVerifier::KeyOf(QStringLiteral("Benchmark-Passwort
 void BM_AesEncipher50MB(benchmark::State &state)
 {
     auto &f = fixture();
-    if (!f.aes) {
-        state.SkipWithError("AES module not found (TALVEX_BUILD_DIR)");
+    if (!moduleLoaded(f, state))
         return;
-    }
     const QString text = sourceText(50 * 1000 * 1000);
     QByteArray information;
     {
@@ -73,10 +79,8 @@ void BM_AesEncipher50MB(benchmark::State &state)
 void BM_AesDecipher50MB(benchmark::State &state)
 {
     auto &f = fixture();
-    if (!f.aes) {
-        state.SkipWithError("AES module not found (TALVEX_BUILD_DIR)");
+    if (!moduleLoaded(f, state))
         return;
-    }
     const QString text = sourceText(50 * 1000 * 1000);
     QString enciphered;
     QByteArray information;
@@ -95,10 +99,8 @@ void BM_AesDecipher50MB(benchmark::State &state)
 void BM_AesKeyDerivation(benchmark::State &state)
 {
     auto &f = fixture();
-    if (!f.aes) {
-        state.SkipWithError("AES module not found (TALVEX_BUILD_DIR)");
+    if (!moduleLoaded(f, state))
         return;
-    }
     int round = 0;
     QString out;
     for (auto _ : state)
@@ -129,10 +131,8 @@ bool write10MBDocument(const AesFixture &f, const QString &name)
 void BM_Open10MBDocument(benchmark::State &state)
 {
     auto &f = fixture();
-    if (!f.aes) {
-        state.SkipWithError("AES module not found (TALVEX_BUILD_DIR)");
+    if (!moduleLoaded(f, state))
         return;
-    }
     QTemporaryDir dir;
     const QString name = dir.filePath(QStringLiteral("gross.qcd"));
     if (!write10MBDocument(f, name)) {
@@ -155,10 +155,8 @@ void BM_Open10MBDocument(benchmark::State &state)
 void BM_Open10MBDocumentWithPassword(benchmark::State &state)
 {
     auto &f = fixture();
-    if (!f.aes) {
-        state.SkipWithError("AES module not found (TALVEX_BUILD_DIR)");
+    if (!moduleLoaded(f, state))
         return;
-    }
     QTemporaryDir dir;
     const QString name = dir.filePath(QStringLiteral("gross.qcd"));
     if (!write10MBDocument(f, name)) {
