@@ -2,7 +2,7 @@
 // pass-through cipher installed.
 #include "ciphers/TCipherList.h"
 #include "documents/TVYRAFile.h"
-#include "framework/VYRAExceptions.h"
+#include "utils/VYRAExceptions.h"
 
 #include <QBuffer>
 #include <cstdint>

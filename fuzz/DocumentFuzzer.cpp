@@ -3,7 +3,7 @@
 // exceptions, never a crash, a hang or an allocation beyond the input.
 #include "ciphers/TCipherList.h"
 #include "documents/TVYRADocument.h"
-#include "framework/VYRAExceptions.h"
+#include "utils/VYRAExceptions.h"
 
 #include <QBuffer>
 #include <cstdint>

@@ -2,7 +2,7 @@
 // malformed document may only raise the framework's format error, and what
 // was read must save and read back with the same number of groups.
 #include "filetypes/TVYRAExtensions.h"
-#include "framework/VYRAExceptions.h"
+#include "utils/VYRAExceptions.h"
 #include "highlighters/StandardHighlighters.h"
 #include "highlighters/TIHighlighters.h"
 

@@ -2,8 +2,8 @@
 // every scheme must point at a highlighter of the registry, and short names
 // must be unique and never empty.
 #include "HighlighterRegistryChecks.h"
-#include "filetypes/XmlStore.h"
-#include "framework/VYRAExceptions.h"
+#include "utils/XmlStore.h"
+#include "utils/VYRAExceptions.h"
 #include "highlighters/StandardHighlighters.h"
 #include "highlighters/TIHighlighters.h"
 

@@ -1,7 +1,7 @@
 // Reads arbitrary bytes as a studio settings file. Must never crash or hang,
 // and what was read must store and read back to the same bytes.
 #include "settings/TTalvexStudioSettings.h"
-#include "settings/TXmlDocumentFile.h"
+#include "utils/TXmlDocumentFile.h"
 #include "settings/TXmlSerializer.h"
 
 #include <cstddef>

@@ -1,6 +1,6 @@
 // Reads length-prefixed strings from arbitrary bytes until the input ends or
 // is found damaged. Must never crash, hang or allocate beyond the input.
-#include "framework/VYRAExceptions.h"
+#include "utils/VYRAExceptions.h"
 #include "utils/StreamStrings.h"
 
 #include <QBuffer>

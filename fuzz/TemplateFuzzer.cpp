@@ -1,7 +1,7 @@
 // Reads arbitrary bytes as a template (".qtf") and expands its placeholders
 // (includes are answered from memory, so no file is read).
 #include "documents/TVYRATemplate.h"
-#include "framework/VYRAExceptions.h"
+#include "utils/VYRAExceptions.h"
 
 #include <QBuffer>
 #include <cstdint>

@@ -2,7 +2,7 @@
 #include "documents/ECipherNotInstalled.h"
 #include "documents/TPasswordVerifier.h"
 #include "documents/TVYRADocument.h"
-#include "framework/VYRAExceptions.h"
+#include "utils/VYRAExceptions.h"
 #include "utils/Hashes.h"
 #include "utils/Passwords.h"
 

@@ -1,5 +1,5 @@
 #include "framework/TVYRACore.h"
-#include "framework/VYRAExceptions.h"
+#include "utils/VYRAExceptions.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "filetypes/DialogFilters.h"
 #include "filetypes/TVYRAExtensions.h"
-#include "framework/VYRAExceptions.h"
+#include "utils/VYRAExceptions.h"
 #include "highlighters/StandardHighlighters.h"
 #include "highlighters/TIHighlighter.h"
 #include "highlighters/TIHighlighters.h"

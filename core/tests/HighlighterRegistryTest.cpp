@@ -1,7 +1,7 @@
 #include "editor/TCodeEditor.h"
 #include "editor/TSynCssSyn.h"
 #include "editor/TSynMultiSyn.h"
-#include "framework/VYRAExceptions.h"
+#include "utils/VYRAExceptions.h"
 #include "highlighters/StandardHighlighters.h"
 #include "highlighters/THighlighterAttributeFile.h"
 #include "highlighters/TIHighlighter.h"

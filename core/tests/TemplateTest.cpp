@@ -1,5 +1,5 @@
 #include "documents/TVYRATemplate.h"
-#include "framework/VYRAExceptions.h"
+#include "utils/VYRAExceptions.h"
 #include "TestSupport.h"
 
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "framework/VYRAExceptions.h"
+#include "utils/VYRAExceptions.h"
 #include "utils/WildCards.h"
 
 #include <QElapsedTimer>

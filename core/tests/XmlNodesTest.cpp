@@ -1,5 +1,5 @@
 #include "TestSupport.h"
-#include "framework/VYRAExceptions.h"
+#include "utils/VYRAExceptions.h"
 #include "utils/XmlNodes.h"
 
 #include <QTemporaryDir>

@@ -2,7 +2,7 @@
 
 #include "facade/TEditorChoice.h"
 #include "framework/TVYRACore.h"
-#include "framework/VYRAExceptions.h"
+#include "utils/VYRAExceptions.h"
 #include "search/TLintaraTextRegex.h"
 
 namespace TProgramEditorServices {

@@ -2,7 +2,7 @@
 
 #include "editorwindow/TSimpleEditorWindow.h"
 #include "framework/TVYRACore.h"
-#include "framework/VYRAExceptions.h"
+#include "utils/VYRAExceptions.h"
 #include "highlighter/TSynMultiSynPCRE.h"
 #include "settings/TTalvexStudioSettings.h"
 #include "startup/TDataFolderConfigurator.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/VYRAExceptions.h"
+#include "utils/VYRAExceptions.h"
 
 // A stored file names a cipher that is not installed. Such a file must not be
 // opened as text: its content is cipher text, and saving it again would lose it.

@@ -1,6 +1,6 @@
 #include "documents/TSafeFileWriter.h"
 
-#include "framework/VYRAExceptions.h"
+#include "utils/VYRAExceptions.h"
 
 #include <QDir>
 #include <QFileInfo>

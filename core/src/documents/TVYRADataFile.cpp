@@ -7,7 +7,7 @@
 #include "documents/TPasswordVerifier.h"
 #include "documents/TSafeFileWriter.h"
 #include "documents/TVYRATemplate.h"
-#include "framework/VYRAExceptions.h"
+#include "utils/VYRAExceptions.h"
 #include "utils/StreamStrings.h"
 #include "utils/Windows1252.h"
 

@@ -2,7 +2,7 @@
 
 #include "ciphers/TFileAction.h"
 #include "documents/TDocumentResult.h"
-#include "framework/TVYRAFileType.h"
+#include "documents/TVYRAFileType.h"
 #include "vyra_export.h"
 
 #include <QDateTime>

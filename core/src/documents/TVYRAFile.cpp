@@ -3,7 +3,7 @@
 #include "ciphers/TCipherThread.h"
 #include "ciphers/TCustomCipher.h"
 #include "documents/TPasswordVerifier.h"
-#include "framework/VYRAExceptions.h"
+#include "utils/VYRAExceptions.h"
 #include "utils/Passwords.h"
 #include "utils/StreamStrings.h"
 #include "utils/Windows1252.h"

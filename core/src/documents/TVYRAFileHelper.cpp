@@ -5,7 +5,7 @@
 #include "documents/TPasswordVerifier.h"
 #include "documents/TSafeFileWriter.h"
 #include "documents/TVYRAFile.h"
-#include "framework/VYRAExceptions.h"
+#include "utils/VYRAExceptions.h"
 #include "settings/TVYRASettings.h"
 #include "utils/VersionInfo.h"
 

@@ -1,6 +1,6 @@
 #include "documents/TVYRATemplate.h"
 
-#include "framework/VYRAExceptions.h"
+#include "utils/VYRAExceptions.h"
 #include "utils/StreamStrings.h"
 #include "utils/VersionInfo.h"
 #include "utils/Windows1252.h"

@@ -1,6 +1,6 @@
 #include "facade/TOpenStandards.h"
 
-#include "filetypes/XmlStore.h"
+#include "utils/XmlStore.h"
 #include "utils/XmlNodes.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "filetypes/TVYRAExtensions.h"
 
 #include "filetypes/DialogFilters.h"
-#include "filetypes/XmlStore.h"
+#include "utils/XmlStore.h"
 #include "highlighters/TIHighlighter.h"
 #include "highlighters/TIHighlighters.h"
 #include "utils/XmlNodes.h"

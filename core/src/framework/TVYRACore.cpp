@@ -2,7 +2,7 @@
 
 #include "ciphers/TCipherList.h"
 #include "filetypes/TVYRAExtensions.h"
-#include "framework/VYRAExceptions.h"
+#include "utils/VYRAExceptions.h"
 #include "highlighters/StandardHighlighters.h"
 #include "highlighters/TIHighlighter.h"
 #include "utils/FileUtils.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "framework/TVYRADataDirectories.h"
-#include "framework/TVYRAFileType.h"
+#include "documents/TVYRAFileType.h"
 #include "highlighters/TIHighlighters.h"
 #include "settings/TVYRASettings.h"
 #include "vyra_export.h"

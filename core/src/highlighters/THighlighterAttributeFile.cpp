@@ -1,8 +1,8 @@
 #include "highlighters/THighlighterAttributeFile.h"
 
 #include "editor/TSynCustomHighlighter.h"
-#include "filetypes/XmlStore.h"
-#include "framework/VYRAExceptions.h"
+#include "utils/XmlStore.h"
+#include "utils/VYRAExceptions.h"
 
 #include <QDir>
 #include <QFileInfo>

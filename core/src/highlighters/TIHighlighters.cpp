@@ -2,7 +2,7 @@
 
 #include "editor/TCodeEditor.h"
 #include "editor/TSynMultiSyn.h"
-#include "filetypes/XmlStore.h"
+#include "utils/XmlStore.h"
 #include "highlighters/THighlighterAttributeFile.h"
 #include "highlighters/TIHighlighter.h"
 #include "highlighters/TStoredMultiHighlighter.h"

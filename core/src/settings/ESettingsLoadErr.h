@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/VYRAExceptions.h"
+#include "utils/VYRAExceptions.h"
 
 // A settings file that exists but cannot be read or is not well-formed XML.
 class VYRA_EXPORT ESettingsLoadErr : public EVYRAException

@@ -3,7 +3,7 @@
 #include "settings/ESettingsLoadErr.h"
 #include "settings/TPropertyText.h"
 #include "settings/TVYRACollection.h"
-#include "settings/TXmlDocumentFile.h"
+#include "utils/TXmlDocumentFile.h"
 #include "utils/XmlNodes.h"
 
 #include <QHash>

@@ -1,6 +1,6 @@
 #include "utils/StreamStrings.h"
 
-#include "framework/VYRAExceptions.h"
+#include "utils/VYRAExceptions.h"
 #include "utils/Windows1252.h"
 
 #include <QtEndian>

@@ -1,6 +1,6 @@
 #include "utils/WildCards.h"
 
-#include "framework/VYRAExceptions.h"
+#include "utils/VYRAExceptions.h"
 
 #include <QLocale>
 #include <QStringList>

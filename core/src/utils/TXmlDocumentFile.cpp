@@ -1,4 +1,4 @@
-#include "settings/TXmlDocumentFile.h"
+#include "utils/TXmlDocumentFile.h"
 
 #include "utils/XmlNodes.h"
 

@@ -1,7 +1,7 @@
-#include "filetypes/XmlStore.h"
+#include "utils/XmlStore.h"
 
-#include "framework/VYRAExceptions.h"
-#include "settings/TXmlDocumentFile.h"
+#include "utils/VYRAExceptions.h"
+#include "utils/TXmlDocumentFile.h"
 
 namespace {
 bool checkResult(const TXmlDocumentFile::TLoadResult &result, const pugi::xml_document &doc, const char *rootName)

@@ -1,4 +1,4 @@
-#include "framework/VYRAExceptions.h"
+#include "utils/VYRAExceptions.h"
 
 EVYRAException::EVYRAException(QString message)
     : m_message(std::move(message))

@@ -1,6 +1,6 @@
-#include "framework/TVYRAFileType.h"
+#include "documents/TVYRAFileType.h"
 
-#include "framework/VYRAExceptions.h"
+#include "utils/VYRAExceptions.h"
 
 #include <QMutex>
 #include <QMutexLocker>
