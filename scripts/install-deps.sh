@@ -7,7 +7,7 @@ PACKAGES="
 g++ cmake ninja-build ccache pkg-config make git
 qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-webengine-dev
 libqscintilla2-qt6-dev libpcre2-dev libpugixml-dev libssl-dev libzip-dev
-php-cli
+php-cli python3
 wordpress mediawiki phpmyadmin universal-ctags
 libgtest-dev libgmock-dev libbenchmark-dev
 xvfb xauth

@@ -3,10 +3,16 @@
 // The tests of the AES module, built twice: with its vector kernels
 // (CipherAesTest) and without them (CipherAesScalarTest).
 #include "CipherFixtures.h"
+#include "TestSupport.h"
+#include "documents/TPasswordVerifier.h"
+#include "documents/TVYRADocument.h"
+#include "documents/TVYRAFile.h"
 #include "utils/Hashes.h"
 #include "utils/Windows1252.h"
 
 #include <QBuffer>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
 
@@ -249,4 +255,51 @@ TEST_F(AesCipher, EveryDamagedCharacterIsFound)
                          .indexOf(char(stray.at(stray.size() - 2).unicode()));
     stray[stray.size() - 2] = QLatin1Char("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/"[last ^ 1]);
     EXPECT_EQ(aes()->DeCryptText(stray, key, information, out).code, VYRA_E_FORMAT);
+}
+
+namespace AesCases {
+
+// Files enciphered by the module with a known password and committed: a
+// change of the module's format or key derivation shows up here.
+const QString kKnownPassword = QStringLiteral("Grüne Tür 7");
+const QString kKnownText = QStringLiteral("<?php\r\necho \"Grüße aus dem Tresor €\";\r\n");
+const QByteArray kKnownPayload = QByteArray("PK\x03\x04 bin\xe4r\x00\xff Ende", 19);
+
+QString knownFixture(const QString &name)
+{
+    return TestSupport::testDataDir() + QStringLiteral("/ciphers/") + name;
+}
+
+} // namespace AesCases
+
+TEST_F(AesCipher, KnownDocumentOfAnEarlierBuildOpens)
+{
+    QTemporaryDir dir;
+    const QString copy = dir.filePath(QStringLiteral("tresor.qcd"));
+    ASSERT_TRUE(QFile::copy(knownFixture(QStringLiteral("aes-known.qcd")), copy));
+    const auto open = [&](const QString &typed) {
+        TVYRADocument doc(copy, QStringLiteral("1.0"), nullptr, s_folder->list.get(), nullptr, true);
+        EXPECT_TRUE(doc.LoadFromFile());
+        const TOpenResult result = doc.OpenStored(
+            [typed](TVYRADocument &) -> std::optional<QString> { return TPasswordVerifier::KeyOf(typed); },
+            [](TVYRADocument &) { return false; });
+        return std::make_pair(result.outcome, doc.UncryptedText());
+    };
+    EXPECT_EQ(open(QStringLiteral("grüne Tür 7")).first, TOpenOutcome::WrongPassword);
+    const auto [outcome, text] = open(kKnownPassword);
+    ASSERT_EQ(outcome, TOpenOutcome::Success);
+    EXPECT_EQ(text, kKnownText);
+}
+
+TEST_F(AesCipher, KnownDataFileOfAnEarlierBuildOpens)
+{
+    TVYRAFile file(knownFixture(QStringLiteral("aes-known.qdf")), QStringLiteral("2.0"), nullptr,
+                   s_folder->list.get(), nullptr, true);
+    QString version;
+    ASSERT_TRUE(file.LoadFromFile(file.GetFileName(), version));
+    EXPECT_EQ(file.SourceExtension(), QStringLiteral(".zip"));
+    EXPECT_FALSE(file.Unlock(TPasswordVerifier::KeyOf(QStringLiteral("falsch"))));
+    ASSERT_TRUE(file.Unlock(TPasswordVerifier::KeyOf(kKnownPassword)));
+    ASSERT_TRUE(file.DeCrypt());
+    EXPECT_EQ(file.PlainData(), kKnownPayload);
 }

@@ -71,15 +71,35 @@ TEST(CipherList, BrokenModulesAreReportedOnceAndSkipped)
     TScriptedPrompter script;
     TPrompterScope scope(script);
     const QStringList broken{QStringLiteral("FixtureBadGuid"), QStringLiteral("FixtureFakeNoCipher"),
-                             QStringLiteral("FixtureNoExport"), QStringLiteral("FixtureThrowsOnLoad")};
+                             QStringLiteral("FixtureThrowsOnLoad")};
     Folder folder(broken + QStringList{QStringLiteral("FixtureXor")});
     EXPECT_EQ(folder.list->Count(), 2);
-    ASSERT_EQ(script.prompts().size(), 4);
+    ASSERT_EQ(script.prompts().size(), 3);
     for (int i = 0; i < broken.size(); ++i) {
         EXPECT_EQ(script.prompts()[i].text, loadMessage(folder.dir.path(), broken[i]));
         EXPECT_EQ(script.prompts()[i].caption, QStringLiteral("Fehler"));
     }
     EXPECT_TRUE(folder.list->LoadErrors().join('\n').contains(QStringLiteral("GUID is not valid")));
+}
+
+TEST(CipherList, ModuleWithoutEntryPointIsListedAsThePassThrough)
+{
+    TScriptedPrompter script;
+    TPrompterScope scope(script);
+    Folder folder({QStringLiteral("FixtureNoExport"), QStringLiteral("FixtureXor")});
+    EXPECT_TRUE(script.prompts().isEmpty());
+    ASSERT_EQ(folder.list->Count(), 3);
+    const auto standIn = folder.list->GetCipher(1);
+    ASSERT_TRUE(standIn);
+    EXPECT_TRUE(standIn->IsNoCipher());
+    EXPECT_EQ(standIn->GetName(), QStringLiteral("Keine oder Unbekannt"));
+    EXPECT_FALSE(folder.list->IsCipher(1));
+    EXPECT_TRUE(folder.list->IsCipher(2));
+    // A stored document naming the pass-through still finds entry 0 first.
+    EXPECT_EQ(folder.list->SearchCipher(TNoCipher::GetID()), 0);
+    QString out;
+    ASSERT_TRUE(standIn->EnCryptText(QStringLiteral("klar"), QStringLiteral("K"), out));
+    EXPECT_EQ(out, QStringLiteral("klar"));
 }
 
 TEST(CipherList, CollectionWithoutEntryPointIsReported)

@@ -75,3 +75,39 @@ TEST(Template, InstallTemplateAndUnencodableName)
     ASSERT_TRUE(back.LoadFromFile());
     EXPECT_EQ(back.TemplateName(), QStringLiteral("PHP-Datei"));
 }
+
+namespace {
+
+QByteArray templateField(const QByteArray &windows1252)
+{
+    const qint32 size = qint32(windows1252.size());
+    QByteArray out(reinterpret_cast<const char *>(&size), 4); // little endian on every machine we build for
+    return out + windows1252;
+}
+
+} // namespace
+
+TEST(Template, StoredBytesArePinned)
+{
+    // Built field by field without the library's writer; umlauts and the euro
+    // sign in Windows-1252, line breaks as they were typed.
+    const QByteArray stored = templateField("Talvex Template") + templateField("1.0") + templateField("1")
+        + templateField("Seitenkopf f\xfcr Gr\xfc\xdf" "e") + templateField("html")
+        + templateField("<h1>{->template_name<-}</h1>\r\n<p>Preis: 5 \x80</p>\n");
+    QTemporaryDir dir;
+    const QString source = dir.filePath(QStringLiteral("kopf.qtf"));
+    TestSupport::writeFile(source, stored);
+
+    TVYRATemplate back(source, QString(), nullptr, nullptr, nullptr, true);
+    ASSERT_TRUE(back.LoadFromFile());
+    EXPECT_EQ(back.GetFileVersion(), QStringLiteral("1.0"));
+    EXPECT_TRUE(back.TemplateEditorMode());
+    EXPECT_EQ(back.TemplateName(), QStringLiteral("Seitenkopf für Grüße"));
+    EXPECT_EQ(back.TemplateHighlighter(), QStringLiteral("html"));
+    EXPECT_EQ(back.TemplateText(), QStringLiteral("<h1>{->template_name<-}</h1>\r\n<p>Preis: 5 €</p>\n"));
+
+    const QString copy = dir.filePath(QStringLiteral("kopie.qtf"));
+    QString version;
+    ASSERT_TRUE(back.SaveToFile(copy, version));
+    EXPECT_EQ(TestSupport::readFile(copy), stored);
+}

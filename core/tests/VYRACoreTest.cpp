@@ -113,12 +113,6 @@ TEST_F(VYRACoreTest, CloneOfNothingOrItselfIsRefused)
     EXPECT_THROW(TVYRACore clone(nullptr), EVYRAInvalidOperation);
 }
 
-TEST_F(VYRACoreTest, RunEventWithoutPluginsIsAccepted)
-{
-    TVYRACore core(config());
-    EXPECT_TRUE(core.RunEvent(1));
-}
-
 TEST_F(VYRACoreTest, MessageBoxMapsWindowsFlagsAndAnswers)
 {
     TVYRACore core(config());

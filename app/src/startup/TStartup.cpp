@@ -3,10 +3,9 @@
 #include "editorwindow/TSimpleEditorWindow.h"
 #include "framework/TVYRACore.h"
 #include "utils/VYRAExceptions.h"
-#include "highlighter/TSynMultiSynPCRE.h"
-#include "settings/TTalvexStudioSettings.h"
 #include "startup/TDataFolderConfigurator.h"
 #include "startup/TDataFolders.h"
+#include "startup/TProgramCore.h"
 #include "startup/TProgramEditorServices.h"
 #include "startup/TSingleInstance.h"
 #include "startup/TSplashScreen.h"
@@ -88,25 +87,20 @@ int TStartup::run()
     if (dataFoldersMoved)
         prompter.information(dataFoldersNotice(folders));
 
-    splash->SetStatus(QStringLiteral("Core Services initialisieren..."));
+    TProgramCore programCore([&splash](const QString &status) {
+        if (splash)
+            splash->SetStatus(status);
+    });
     std::unique_ptr<TVYRACore> core;
     try {
-        TVYRACoreConfig config{nullptr, folders.programBase, folders.commonData, folders.userData, TVYRAEditorTypes::etBoth, true, {}};
-        config.classes.settings = TTalvexStudioSettings::factory();
-        config.classes.highlighters = TSynMultiSynPCRE::factory();
-        core = std::make_unique<TVYRACore>(config);
+        core = programCore.Create(folders);
     } catch (const EVYRAException &error) {
         finishSplash();
         prompter.error(error.message());
         return 1;
     }
-    core->SetProductCaption(QStringLiteral("Talvex Studio"));
-    if (QDir().mkpath(folders.projects))
-        core->SetProjectDir(folders.projects);
-
-    const QString registryError = TProgramEditorServices::LoadRegistries(*core);
-    if (!registryError.isEmpty())
-        prompter.error(registryError);
+    if (!programCore.DataFileError().isEmpty())
+        prompter.error(programCore.DataFileError());
 
     splash->SetStatus(QStringLiteral("Startvorgang..."));
     TSimpleEditorWindow window(TProgramEditorServices::Environment(*core));

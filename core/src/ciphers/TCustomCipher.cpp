@@ -32,6 +32,12 @@ TCustomCipher::TCustomCipher(const QString &fileName)
     QFunctionPointer entry = nullptr;
     m_module = TCipherModule::Open(fileName, "LoadCipher", entry, m_loadError);
     const auto load = reinterpret_cast<TVYRALoadCipherProc>(entry);
+    if (m_module && !load) {
+        // A module that loads but offers no cipher stands in the list as the pass-through.
+        m_loadError.clear();
+        Adopt(new TNoCipher, true);
+        return;
+    }
     if (!load)
         return;
     TCipher *cipher = nullptr;

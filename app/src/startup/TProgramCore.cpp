@@ -1,0 +1,53 @@
+#include "startup/TProgramCore.h"
+
+#include "framework/TVYRACore.h"
+#include "highlighter/TSynMultiSynPCRE.h"
+#include "settings/TTalvexStudioSettings.h"
+#include "startup/TProgramEditorServices.h"
+
+#include <QDir>
+
+const QString &TProgramCore::ProjectRecognizer()
+{
+    static const QString recognizer = QStringLiteral("talvexstudioproject");
+    return recognizer;
+}
+
+const QString &TProgramCore::DefaultHighlighterName()
+{
+    static const QString name = QStringLiteral("Kein");
+    return name;
+}
+
+TProgramCore::TProgramCore(StatusCallback status)
+    : m_status(std::move(status))
+{
+}
+
+std::unique_ptr<TVYRACore> TProgramCore::Create(const TDataFolders &folders)
+{
+    m_status(QStringLiteral("Core Services initialisieren..."));
+    // Project files are written with this root, so it must be in place before the core reads any.
+    // The recognisers are fixed once any core exists; a second core of the process finds it set.
+    if (TVYRACore::GetFileTypeRecognizer(ftProject) != ProjectRecognizer())
+        TVYRACore::SetFileTypeRecognizer(ftProject, ProjectRecognizer());
+
+    TVYRACoreConfig config{nullptr, folders.programBase, folders.commonData, folders.userData,
+                           TVYRAEditorTypes::etBoth, true, {}};
+    config.classes.settings = TTalvexStudioSettings::factory();
+    config.classes.highlighters = TSynMultiSynPCRE::factory();
+    auto core = std::make_unique<TVYRACore>(config);
+    core->SetProductCaption(QStringLiteral("Talvex Studio"));
+    if (QDir().mkpath(folders.projects))
+        core->SetProjectDir(folders.projects);
+
+    m_status(QStringLiteral("Daten werden geladen..."));
+    loadData(*core);
+    return core;
+}
+
+void TProgramCore::loadData(TVYRACore &core)
+{
+    m_dataFileError = TProgramEditorServices::LoadRegistries(core);
+    core.SetDefaultHighlighterName(DefaultHighlighterName());
+}
