@@ -111,9 +111,12 @@ TEST_F(StudioCatalogueTest, CharactersKeepTheFirstEntryOfACodeAndSkipIncompleteC
                  "<char entity=\"&amp;halb;\" ascii=\"55296\"/>"
                  "<char entity=\"&amp;Afr;\" ascii=\"120068\"/>"
                  "<char entity=\"&amp;amp;\" ascii=\" 38 \"/>"
+                 "<char entity=\"&amp;euro;\" ascii=\"$20AC\"/>"
+                 "<char entity=\"&amp;copy;\" ascii=\"0xa9\"/>"
+                 "<char entity=\"&amp;hex;\" ascii=\"$\"/>"
                  "</chartab>");
     TSpecialCharacterList list(m_core.get());
-    ASSERT_EQ(list.GetCount(), 3);
+    ASSERT_EQ(list.GetCount(), 5);
     EXPECT_EQ(list.GetItems(0)->Entity, QStringLiteral("&nbsp;"));
     EXPECT_EQ(list.GetItems(0)->Code, 160u);
     EXPECT_EQ(list.GetItems(0)->Character(), QString(QChar(0xA0)));
@@ -121,8 +124,10 @@ TEST_F(StudioCatalogueTest, CharactersKeepTheFirstEntryOfACodeAndSkipIncompleteC
     EXPECT_EQ(list.GetItems(1)->Character(), QString::fromUtf8("\xF0\x9D\x94\x84"));
     EXPECT_EQ(list.IndexOf(160), 0);
     EXPECT_EQ(list.IndexOf(38), 2);
+    EXPECT_EQ(list.IndexOf(0x20AC), 3);
+    EXPECT_EQ(list.IndexOf(0xA9), 4);
     EXPECT_EQ(list.IndexOf(65), -1);
-    EXPECT_EQ(list.GetItems(3), nullptr);
+    EXPECT_EQ(list.GetItems(5), nullptr);
 }
 
 TEST_F(StudioCatalogueTest, ShippedDocTypesHoldHtml5AndTheHtml4AndXhtmlTypes)

@@ -13,7 +13,7 @@ class TVYRACore;
 
 // The character table of "chartab.xml" in the core's application data folder,
 // in file order: every child of the root with an "entity" attribute and an
-// "ascii" attribute holding a decimal Unicode code point. A code that comes
+// "ascii" attribute holding a Unicode code point (decimal, or hex after "$" or "0x"). A code that comes
 // again keeps its first entry. A missing, damaged or unreadable file gives an
 // empty list; the last two also give ErrorText.
 class ORVANE_EXPORT TSpecialCharacterList
