@@ -2,11 +2,6 @@
 
 #include "projects/TTalvexStudioToDoList.h"
 
-TTalvexStudioToDoEntry::TTalvexStudioToDoEntry(TTalvexStudioToDoList *list)
-    : m_list(list)
-{
-}
-
 void TTalvexStudioToDoEntry::SetAssociatedFile(const QUuid &file)
 {
     if (file == m_associatedFile)

@@ -14,7 +14,8 @@ class TTalvexStudioToDoList;
 class ORVANE_EXPORT TTalvexStudioToDoEntry
 {
 public:
-    explicit TTalvexStudioToDoEntry(TTalvexStudioToDoList *list = nullptr);
+    // An entry of no list; a list that adopts it becomes its list.
+    TTalvexStudioToDoEntry() = default;
 
     TTalvexStudioToDoEntry(const TTalvexStudioToDoEntry &) = delete;
     TTalvexStudioToDoEntry &operator=(const TTalvexStudioToDoEntry &) = delete;

@@ -71,7 +71,8 @@ void TTalvexStudioToDoList::Load(const pugi::xml_node &node)
 {
     m_items.clear();
     for (pugi::xml_node child = node.child(EntryNode); child; child = child.next_sibling(EntryNode)) {
-        auto entry = std::make_unique<TTalvexStudioToDoEntry>(this);
+        auto entry = std::make_unique<TTalvexStudioToDoEntry>();
+        entry->m_list = this;
         entry->m_associatedFile = GuidFromText(GetNodeText(child, AssociatedFileNode));
         entry->SetPriority(storedPriority(child));
         entry->SetNote(GetNodeText(child, NoteNode));
