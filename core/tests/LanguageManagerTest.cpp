@@ -31,7 +31,8 @@ protected:
         settings = dir.filePath(QStringLiteral("language.xml"));
         writeFile(folder + QStringLiteral("/Lang.eng"),
                   "[Language]\nLanguage=English\n[Form]\nCaption=Window\n[Dialogs]\nStartUp_InitCore=Core...\n");
-        writeFile(folder + QStringLiteral("/Lang.fra"), "[Language]\nLanguage=Fran\xE7" "ais\n[Form]\nCaption=Fen\xEAtre\n");
+        writeFile(folder + QStringLiteral("/Lang.fra"),
+                  "[Language]\nLanguage=Fran\xE7" "ais\n[Form]\nCaption=Fen\xEAtre\n");
         writeFile(folder + QStringLiteral("/Other.eng"), "[Language]\nLanguage=Other\n");
         form.setObjectName(QStringLiteral("Form"));
         form.setWindowTitle(QStringLiteral("Fenster"));
@@ -103,6 +104,12 @@ TEST_F(LanguageManagerTest, EveryFailedChoiceEndsInTheBuiltInLanguage)
         EXPECT_EQ(TLanguageManager::GetDialog(TDialogType::StartUp_InitPhase),
                   QStringLiteral("Talvex wird gestartet..."))
             << i;
+        // A language chosen afterwards is found in the folder again.
+        writeFile(folder + QStringLiteral("/Lang.eng"), "[Form]\nCaption=Window\n");
+        choose("eng");
+        manager.LoadFromFile(settings);
+        EXPECT_EQ(manager.Languages().Count(), 2) << i;
+        EXPECT_EQ(form.windowTitle(), QStringLiteral("Window")) << i;
     }
 }
 

@@ -67,6 +67,9 @@ QString TLanguageManager::ReadLangId(const QString &settingsFile)
 void TLanguageManager::LoadFromFile(const QString &settingsFile)
 {
     m_active = nullptr;
+    // A fallback replaced the list by the built-in language: without listing
+    // again, no later choice could find a file of the folder.
+    m_languages.Relist();
     m_settingsFile = settingsFile;
     m_langId = ReadLangId(settingsFile);
     if (!m_langId.isEmpty()) {

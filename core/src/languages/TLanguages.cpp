@@ -49,6 +49,12 @@ void TLanguages::Clear()
     m_languages.clear();
 }
 
+void TLanguages::Relist()
+{
+    Clear();
+    List();
+}
+
 TLanguage *TLanguages::GetActiveLanguage() const { return Item(m_active); }
 
 TLanguage *TLanguages::Item(int index) const

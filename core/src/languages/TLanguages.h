@@ -27,6 +27,9 @@ public:
     void AddLang(std::unique_ptr<TLanguage> language);
     // Drops every language; none is active afterwards.
     void Clear();
+    // Lists the folder again, so files added meanwhile are found; none is
+    // active afterwards.
+    void Relist();
     TLanguage *GetActiveLanguage() const;
     int Count() const { return int(m_languages.size()); }
     TLanguage *Item(int index) const;
