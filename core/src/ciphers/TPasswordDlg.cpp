@@ -1,5 +1,6 @@
 #include "ciphers/TPasswordDlg.h"
 
+#include "languages/TLanguageManager.h"
 #include "ui/TPrompter.h"
 #include "utils/FileUtils.h"
 #include "utils/Hashes.h"
@@ -21,9 +22,16 @@ TPasswordDlg::Requester &requester()
     return instance;
 }
 
-QLabel *boldLabel(const QString &text, QWidget *parent)
+QLabel *namedLabel(const QString &text, const QString &name, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+QLabel *boldLabel(const QString &text, const QString &name, QWidget *parent)
+{
+    QLabel *label = namedLabel(text, name, parent);
     QFont font = label->font();
     font.setBold(true);
     label->setFont(font);
@@ -37,10 +45,10 @@ TPasswordDlg::TPasswordDlg(TPasswordLayout layout, const QString &fileName, QWid
     , m_rules(layout)
     , m_password(new QLineEdit(this))
     , m_repeat(new QLineEdit(this))
-    , m_repeatLabel(new QLabel(QStringLiteral("Passwort wiederholen:"), this))
-    , m_mismatch(boldLabel(QStringLiteral("Passwörter ungleich!"), this))
-    , m_unstorable(new QLabel(TPasswordDlgRules::UnstorableText(), this))
-    , m_quality(new QLabel(this))
+    , m_repeatLabel(namedLabel(QStringLiteral("Passwort wiederholen:"), QStringLiteral("lbWiederholen"), this))
+    , m_mismatch(boldLabel(QStringLiteral("Passwörter ungleich!"), QStringLiteral("lbUngleich"), this))
+    , m_unstorable(namedLabel(TPasswordDlgRules::UnstorableText(), QStringLiteral("lbNichtSpeicherbar"), this))
+    , m_quality(namedLabel(QString(), QStringLiteral("lbQualitaet"), this))
     , m_gauge(new QProgressBar(this))
     , m_ok(nullptr)
 {
@@ -50,11 +58,17 @@ TPasswordDlg::TPasswordDlg(TPasswordLayout layout, const QString &fileName, QWid
     auto *hint = new QLabel(m_rules.HintText(), this);
     hint->setWordWrap(true);
     grid->addWidget(hint, 0, 0, 1, 2);
-    grid->addWidget(boldLabel(QStringLiteral("Dokument:"), this), 1, 0);
+    grid->addWidget(boldLabel(QStringLiteral("Dokument:"), QStringLiteral("lbDokumentTitel"), this), 1, 0);
     auto *document = new QLabel(ExtractFileName(fileName), this);
     document->setObjectName(QStringLiteral("lbDokument"));
     grid->addWidget(document, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Passwort eingeben:"), this), 2, 0);
+    QLabel *passwordLabel = namedLabel(QStringLiteral("Passwort eingeben:"), QStringLiteral("lbPasswort"), this);
+    passwordLabel->setBuddy(m_password);
+    m_repeatLabel->setBuddy(m_repeat);
+    m_password->setObjectName(QStringLiteral("edPasswort"));
+    m_repeat->setObjectName(QStringLiteral("edWiederholen"));
+    m_gauge->setObjectName(QStringLiteral("pbQualitaet"));
+    grid->addWidget(passwordLabel, 2, 0);
     grid->addWidget(m_password, 2, 1);
     grid->addWidget(m_repeatLabel, 3, 0);
     grid->addWidget(m_repeat, 3, 1);
@@ -70,8 +84,11 @@ TPasswordDlg::TPasswordDlg(TPasswordLayout layout, const QString &fileName, QWid
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     m_ok = buttons->button(QDialogButtonBox::Ok);
     m_ok->setText(QStringLiteral("OK"));
+    m_ok->setObjectName(QStringLiteral("btnOK"));
     m_ok->setDefault(true);
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+    QPushButton *cancel = buttons->button(QDialogButtonBox::Cancel);
+    cancel->setText(QStringLiteral("Abbrechen"));
+    cancel->setObjectName(QStringLiteral("btnAbbrechen"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     grid->addWidget(buttons, 8, 0, 1, 2);
@@ -86,6 +103,7 @@ TPasswordDlg::TPasswordDlg(TPasswordLayout layout, const QString &fileName, QWid
     // In the enter layout the gauge stays out of sight.
     m_quality->setVisible(m_rules.RepeatVisible());
     m_gauge->setVisible(m_rules.RepeatVisible());
+    TLanguageManager::TranslateNewForm(this);
     TextsChanged();
 }
 
