@@ -2,8 +2,10 @@
 
 #include "editor/TRtfReader.h"
 #include "editor/TRtfWriter.h"
+#include "utils/TFileErrorText.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QMouseEvent>
 #include <QSaveFile>
 #include <QTextBlock>
@@ -61,17 +63,21 @@ QByteArray TRichEditor::saveToData() const
 TEditorResult TRichEditor::loadFromFile(const QString &fileName)
 {
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return TEditorResult::failure(file.errorString());
-    return loadFromData(file.readAll());
+    if (QFileInfo(fileName).isDir() || !file.open(QIODevice::ReadOnly))
+        return TEditorResult::failure(TFileErrorText::OpenFailed(fileName, file));
+    const QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return TEditorResult::failure(TFileErrorText::ReadFailed(fileName, file));
+    return loadFromData(data);
 }
 
 TEditorResult TRichEditor::saveToFile(const QString &fileName)
 {
     const QByteArray data = saveToData();
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit())
-        return TEditorResult::failure(file.errorString());
+    if (QFileInfo(fileName).isDir() || !file.open(QIODevice::WriteOnly) || file.write(data) != data.size()
+        || !file.commit())
+        return TEditorResult::failure(TFileErrorText::SaveFailed(fileName, file));
     setModified(false);
     return {};
 }
