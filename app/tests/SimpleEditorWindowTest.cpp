@@ -69,7 +69,10 @@ TEST_F(SimpleEditorWindowTest, OpensReadableFilesAndReportsTheOthersThroughThePr
     ASSERT_EQ(prompter.prompts().size(), 1);
     EXPECT_EQ(prompter.prompts()[0].icon, TPromptIcon::Error);
     EXPECT_EQ(prompter.prompts()[0].caption, QStringLiteral("Fehler"));
-    EXPECT_FALSE(prompter.prompts()[0].text.isEmpty());
+    EXPECT_EQ(prompter.prompts()[0].text.toStdString(),
+              QStringLiteral("Die Datei „%1“ kann nicht geöffnet werden: Sie ist nicht vorhanden.")
+                  .arg(path("fehlt.php"))
+                  .toStdString());
 }
 
 TEST_F(SimpleEditorWindowTest, PhpFileGetsTheShippedMultiHighlighterThroughTheRegistries)

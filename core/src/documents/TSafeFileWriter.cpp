@@ -25,10 +25,9 @@ TDocumentResult TSafeFileWriter::Write(const QString &fileName, const Writer &wr
 {
     const QString folder = QFileInfo(fileName).absolutePath();
     if (!QDir().mkpath(folder)) {
-        const QString reason = TFileErrorText::SaveReason(fileName);
-        return failed(fileName, reason.isEmpty()
-                                    ? QStringLiteral("Der Ordner „%1“ kann nicht angelegt werden.").arg(folder)
-                                    : reason);
+        if (!TFileErrorText::SaveReason(fileName).isEmpty())
+            return TDocumentResult::failure(TFileErrorText::SaveFailed(fileName));
+        return failed(fileName, QStringLiteral("Der Ordner „%1“ kann nicht angelegt werden.").arg(folder));
     }
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))

@@ -81,6 +81,12 @@ QString TFileErrorText::SaveFailed(const QString &fileName, const QFileDevice &f
     return withReason(saveFailure(fileName), SaveReason(fileName), file);
 }
 
+QString TFileErrorText::SaveFailed(const QString &fileName)
+{
+    const QString reason = SaveReason(fileName);
+    return reason.isEmpty() ? saveFailure(fileName) + QLatin1Char('.') : saveFailure(fileName) + QStringLiteral(": ") + reason;
+}
+
 QString TFileErrorText::SaveFailed(const QString &fileName, const QString &reason)
 {
     return reason.isEmpty() ? saveFailure(fileName) + QLatin1Char('.') : saveFailure(fileName) + QStringLiteral(".\n") + reason;

@@ -16,6 +16,8 @@ public:
     static QString OpenFailed(const QString &fileName, const QFileDevice &file);
     static QString ReadFailed(const QString &fileName, const QFileDevice &file);
     static QString SaveFailed(const QString &fileName, const QFileDevice &file);
+    // Without a device: the reason the file system shows, if any.
+    static QString SaveFailed(const QString &fileName);
     // reason: a German sentence, or a system text (marked as such).
     static QString SaveFailed(const QString &fileName, const QString &reason);
     static QString SystemText(const QString &text);
