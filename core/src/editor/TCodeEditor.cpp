@@ -295,6 +295,9 @@ int TCodeEditor::selLength() const
 
 QString TCodeEditor::selectedText() const
 {
+    // A rectangle, or several selections, are not one range: Scintilla joins them.
+    if (m_sci->SendScintilla(QsciScintillaBase::SCI_GETSELECTIONS) > 1)
+        return m_sci->selectedText();
     return textOfRange(m_sci->SendScintilla(QsciScintillaBase::SCI_GETSELECTIONSTART),
                        m_sci->SendScintilla(QsciScintillaBase::SCI_GETSELECTIONEND));
 }
