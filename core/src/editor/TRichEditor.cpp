@@ -96,7 +96,8 @@ TEditorResult TRichEditor::saveToFile(const QString &fileName)
     if (!m_plainText)
         data = saveToData();
     else if (!encodePlain(data))
-        return TEditorResult::failure(TFileErrorText::SaveFailed(fileName, windows1252EncodeError(m_edit->toPlainText())));
+        return TEditorResult::failure(
+            TFileErrorText::SaveFailed(fileName, windows1252EncodeError(m_edit->toPlainText())));
     QSaveFile file(fileName);
     if (QFileInfo(fileName).isDir() || !file.open(QIODevice::WriteOnly) || file.write(data) != data.size()
         || !file.commit())

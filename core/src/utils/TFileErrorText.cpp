@@ -16,6 +16,18 @@ QString saveFailure(const QString &fileName)
     return QStringLiteral("Die Datei „%1“ kann nicht gespeichert werden").arg(fileName);
 }
 
+// A reason the file system shows follows the failure in one sentence; any
+// other text (a system text, a reason found elsewhere) on a line of its own.
+QString withFoundReason(const QString &failure, const QString &reason)
+{
+    return failure + QStringLiteral(": ") + reason;
+}
+
+QString withOtherReason(const QString &failure, const QString &reason)
+{
+    return reason.isEmpty() ? failure + QLatin1Char('.') : failure + QStringLiteral(".\n") + reason;
+}
+
 } // namespace
 
 QString TFileErrorText::SystemText(const QString &text)
@@ -26,9 +38,8 @@ QString TFileErrorText::SystemText(const QString &text)
 QString TFileErrorText::withReason(const QString &failure, const QString &reason, const QFileDevice &file)
 {
     if (!reason.isEmpty())
-        return failure + QStringLiteral(": ") + reason;
-    const QString system = SystemText(file.errorString());
-    return system.isEmpty() ? failure + QLatin1Char('.') : failure + QStringLiteral(".\n") + system;
+        return withFoundReason(failure, reason);
+    return withOtherReason(failure, SystemText(file.errorString()));
 }
 
 QString TFileErrorText::openReason(const QString &fileName)
@@ -49,8 +60,9 @@ QString TFileErrorText::SaveReason(const QString &fileName)
     if (info.isDir())
         return QStringLiteral("Unter diesem Namen gibt es einen Ordner.");
     // The nearest existing entry above the file shows why it has no folder.
-    QString folder = info.absolutePath();
-    while (!QFileInfo::exists(folder) && !QDir(folder).isRoot()) {
+    const QString parent = info.absolutePath();
+    QString folder = parent;
+    while (!QFileInfo::exists(folder)) {
         const QString up = QFileInfo(folder).absolutePath();
         if (up == folder)
             break;
@@ -59,8 +71,8 @@ QString TFileErrorText::SaveReason(const QString &fileName)
     const QFileInfo above(folder);
     if (above.exists() && !above.isDir())
         return QStringLiteral("„%1“ ist kein Ordner.").arg(QDir::toNativeSeparators(folder));
-    if (folder != info.absolutePath())
-        return QStringLiteral("Der Ordner „%1“ ist nicht vorhanden.").arg(QDir::toNativeSeparators(info.absolutePath()));
+    if (folder != parent)
+        return QStringLiteral("Der Ordner „%1“ ist nicht vorhanden.").arg(QDir::toNativeSeparators(parent));
     if (info.exists() && !info.isWritable())
         return QStringLiteral("Es fehlt die Berechtigung zum Schreiben.");
     return {};
@@ -84,10 +96,11 @@ QString TFileErrorText::SaveFailed(const QString &fileName, const QFileDevice &f
 QString TFileErrorText::SaveFailed(const QString &fileName)
 {
     const QString reason = SaveReason(fileName);
-    return reason.isEmpty() ? saveFailure(fileName) + QLatin1Char('.') : saveFailure(fileName) + QStringLiteral(": ") + reason;
+    return reason.isEmpty() ? withOtherReason(saveFailure(fileName), QString())
+                            : withFoundReason(saveFailure(fileName), reason);
 }
 
 QString TFileErrorText::SaveFailed(const QString &fileName, const QString &reason)
 {
-    return reason.isEmpty() ? saveFailure(fileName) + QLatin1Char('.') : saveFailure(fileName) + QStringLiteral(".\n") + reason;
+    return withOtherReason(saveFailure(fileName), reason);
 }
