@@ -18,6 +18,8 @@ target_link_libraries(Talvex::QScintilla INTERFACE Qt6::Widgets Qt6::PrintSuppor
 
 if(TALVEX_BUILD_TESTS)
     find_package(GTest REQUIRED)
+    # QTest's key and mouse events drive the real widgets in tests.
+    find_package(Qt6 6.4 REQUIRED COMPONENTS Test)
     include(GoogleTest)
 endif()
 find_package(benchmark QUIET)

@@ -2,6 +2,7 @@
 #include "editor/TRichEditor.h"
 #include "editorwindow/TSimpleEditorPage.h"
 #include "editorwindow/TSimpleEditorWindow.h"
+#include "facade/TVYRAEditor.h"
 #include "framework/TVYRACore.h"
 #include "highlighter/TSynMultiSynPCRE.h"
 #include "highlighters/TIHighlighter.h"
@@ -15,6 +16,7 @@
 #include <QFile>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QtTest/QTest>
 #include <gtest/gtest.h>
 
 using namespace TestSupport;
@@ -69,7 +71,10 @@ TEST_F(SimpleEditorWindowTest, OpensReadableFilesAndReportsTheOthersThroughThePr
     ASSERT_EQ(prompter.prompts().size(), 1);
     EXPECT_EQ(prompter.prompts()[0].icon, TPromptIcon::Error);
     EXPECT_EQ(prompter.prompts()[0].caption, QStringLiteral("Fehler"));
-    EXPECT_FALSE(prompter.prompts()[0].text.isEmpty());
+    EXPECT_EQ(prompter.prompts()[0].text.toStdString(),
+              QStringLiteral("Die Datei „%1“ kann nicht geöffnet werden: Sie ist nicht vorhanden.")
+                  .arg(path("fehlt.php"))
+                  .toStdString());
 }
 
 TEST_F(SimpleEditorWindowTest, PhpFileGetsTheShippedMultiHighlighterThroughTheRegistries)
@@ -116,6 +121,20 @@ TEST_F(SimpleEditorWindowTest, OpenStandardsWinAndRichTextFilesOpenInTheRichEdit
     EXPECT_EQ(window().page(2)->CodeEditor()->highlighter(), plain) << "unknown type: entry 0";
     EXPECT_TRUE(window().page(3)->EditorMode());
     EXPECT_EQ(window().page(3)->LineBreak(), QStringLiteral("\n"));
+}
+
+TEST_F(SimpleEditorWindowTest, NewLinesInACrLfFileAreCrLfTypedAndInserted)
+{
+    window().openFiles({file("win.php", "<?php\r\necho 1;\r\n")});
+    ASSERT_EQ(window().tabs()->count(), 1);
+    TSimpleEditorPage *page = window().page(0);
+    TCodeEditor *editor = page->CodeEditor();
+    window().show();
+    editor->setCaret(1, 6);
+    QTest::keyClick(editor->focusProxy(), Qt::Key_Return);
+    page->editor().InsertText(QStringLiteral("$a = 1;\n%cursor%"), false);
+    QTest::keyClicks(editor->focusProxy(), QStringLiteral("$b = 2;"));
+    EXPECT_EQ(editor->text(), QStringLiteral("<?php\r\n$a = 1;\r\n$b = 2;\r\necho 1;\r\n"));
 }
 
 TEST_F(SimpleEditorWindowTest, DamagedHighlighterFileIsReportedAndTheHighlightersBeforeItStay)

@@ -147,6 +147,38 @@ TEST_F(EditorFacadeTest, SearchInBothModesWithUmlautsAndCrlf)
     EXPECT_EQ(doc.searches, 4);
 }
 
+TEST_F(EditorFacadeTest, CodeFindFirstTakesTheFirstMatchOfTheWholeTextInSearchDirection)
+{
+    editor().SetText(QStringLiteral("ab ab ab ab")); // matches at 0, 3, 6 and 9
+    TVYRATextSearch search(&doc, nullptr);
+    for (const TVYRASearchOptions options : {TVYRASearchOptions(xsoWholeText), xsoWholeText | xsoFromCursor}) {
+        doc.code.setSelection(5, 0);
+        search.Options = options;
+        ASSERT_TRUE(search.FindFirst(QStringLiteral("ab")));
+        EXPECT_EQ(search.FoundPos, 0) << "not from the caret";
+        EXPECT_EQ(search.MatchIndex, 0);
+        ASSERT_TRUE(search.FindNext());
+        EXPECT_EQ(search.FoundPos, 3);
+
+        doc.code.setSelection(5, 0);
+        search.Options = options | xsoBackwards;
+        ASSERT_TRUE(search.FindFirst(QStringLiteral("ab")));
+        EXPECT_EQ(search.FoundPos, 9) << "backwards: the last match";
+        ASSERT_TRUE(search.FindNext());
+        EXPECT_EQ(search.FoundPos, 6);
+    }
+    // Finding next still goes on from the caret.
+    doc.code.setSelection(5, 0);
+    search.Options = TVYRASearchOptions(xsoWholeText);
+    ASSERT_TRUE(search.FindNext());
+    EXPECT_EQ(search.FoundPos, 6);
+    // Without the whole text the selection is searched: its first match.
+    doc.code.setSelection(2, 7);
+    search.Options = TVYRASearchOptions(xsoBackwards);
+    ASSERT_TRUE(search.FindFirst(QStringLiteral("ab")));
+    EXPECT_EQ(search.FoundPos, 6);
+}
+
 TEST_F(EditorFacadeTest, RichFromCursorStartsBehindTheSelection)
 {
     doc.codeMode = false;

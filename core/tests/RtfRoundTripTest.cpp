@@ -85,6 +85,34 @@ TEST(RtfReaderTest, DamagedInputKeepsWhatCanBeReadAndNeverFails)
     EXPECT_EQ(document.toPlainText(), QStringLiteral("deepend"));
 }
 
+TEST(RichEditorTest, PlainTextIsReadAsTheCodeEditorReadsItAndWrittenBackUnchanged)
+{
+    QTemporaryDir dir;
+    const QList<QByteArray> files{
+        QByteArray("Gr\xfc\xdf" "e\xa0\x80\r\nzwei\r\n"),          // Windows-1252, CR LF, no-break space
+        QByteArray("\xff\xfe" "a\0\r\0b\0\r\0", 10),                 // UTF-16 LE with BOM, CR
+        QByteArray("\xef\xbb\xbf" "\xe2\x82\xac\nx"),                  // UTF-8 with BOM, no final break
+    };
+    for (const QByteArray &bytes : files) {
+        const QString path = dir.filePath(QStringLiteral("a.txt"));
+        TestSupport::writeFile(path, bytes);
+        TRichEditor editor;
+        editor.setPlainText(true);
+        ASSERT_TRUE(editor.loadFromFile(path).ok);
+        ASSERT_TRUE(editor.saveToFile(path).ok);
+        EXPECT_EQ(TestSupport::readFile(path), bytes) << bytes.toHex().constData();
+    }
+    TRichEditor editor;
+    editor.setPlainText(true);
+    const QString path = dir.filePath(QStringLiteral("b.txt"));
+    TestSupport::writeFile(path, "caf\xe9");
+    ASSERT_TRUE(editor.loadFromFile(path).ok);
+    EXPECT_EQ(editor.text(), QStringLiteral("café"));
+    editor.setText(QStringLiteral("Ж"));
+    EXPECT_FALSE(editor.saveToFile(path).ok);
+    EXPECT_EQ(TestSupport::readFile(path), QByteArray("caf\xe9"));
+}
+
 TEST(RichEditorTest, PlainStreamFormatFindAndLinkClick)
 {
     QTemporaryDir dir;

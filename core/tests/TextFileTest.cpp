@@ -1,34 +1,48 @@
 #include "documents/TTextFile.h"
 #include "documents/TVYRADataFile.h"
 #include "TestSupport.h"
+#include "TextFileSamples.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 TEST(TextFile, EncodingsAreDetectedAndWrittenBackByteForByte)
 {
-    const QList<QByteArray> samples{
-        QByteArray("plain ascii\n"),
-        QByteArray("Gr\xc3\xbc\xc3\x9f" "e\r\nzwei\r\n"),                  // UTF-8, CRLF
-        QByteArray("\xef\xbb\xbf" "BOM \xe2\x82\xac"),                      // UTF-8 with BOM, no final newline
-        QByteArray("\xff\xfe" "A\0\xac\x20\r\0", 8),                        // UTF-16 LE with BOM
-        QByteArray("\xfe\xff\0A\x20\xac", 6),                               // UTF-16 BE with BOM
-        QByteArray("Gr\xf6\xdf" "e \x80\rMac\r"),                           // Windows-1252, CR
-        QByteArray("\xef\xbb\xbf\x9f" "e\x05\xff" "ei\n"),                   // UTF-8 BOM, not UTF-8 (found by fuzzing)
-        QByteArray("\xef\xbb\xbf\xef\xbb\xbf" "x"),                          // two BOMs: the second is text
-    };
-    for (const QByteArray &bytes : samples) {
-        const TTextFile file = TTextFile::Decode(bytes);
+    for (const TTextFileSample &sample : TextFileSamples()) {
+        const TTextFile file = TTextFile::Decode(sample.bytes);
         QByteArray back;
-        ASSERT_TRUE(file.Encode(back));
-        EXPECT_EQ(back, bytes) << bytes.toHex().constData();
+        ASSERT_TRUE(file.Encode(back)) << sample.what;
+        EXPECT_EQ(back, sample.bytes) << sample.what;
     }
-    EXPECT_EQ(TTextFile::Decode(samples[1]).lineBreak, TLineBreak::lbCRLF);
-    EXPECT_TRUE(TTextFile::Decode(samples[1]).finalNewline);
-    EXPECT_FALSE(TTextFile::Decode(samples[2]).finalNewline);
-    EXPECT_EQ(TTextFile::Decode(samples[5]).format.encoding, TTextEncoding::teWindows1252);
-    EXPECT_EQ(TTextFile::Decode(samples[5]).text, QStringLiteral("Größe €\rMac\r"));
-    EXPECT_EQ(TTextFile::Decode(samples[5]).lineBreak, TLineBreak::lbCR);
+    const auto decode = [](const char *what) {
+        for (const TTextFileSample &sample : TextFileSamples()) {
+            if (qstrcmp(sample.what, what) == 0)
+                return TTextFile::Decode(sample.bytes);
+        }
+        ADD_FAILURE() << "no sample " << what;
+        return TTextFile();
+    };
+    EXPECT_EQ(decode("UTF-8, CR LF").lineBreak, TLineBreak::lbCRLF);
+    EXPECT_TRUE(decode("UTF-8, CR LF").finalNewline);
+    EXPECT_FALSE(decode("UTF-8 with BOM, no final line break").finalNewline);
+    EXPECT_EQ(decode("Windows-1252, CR").format.encoding, TTextEncoding::teWindows1252);
+    EXPECT_EQ(decode("Windows-1252, CR").text, QStringLiteral("Größe €\rMac\r"));
+    EXPECT_EQ(decode("Windows-1252, CR").lineBreak, TLineBreak::lbCR);
+    EXPECT_EQ(decode("UTF-16 LE with BOM, a surrogate pair, CR LF").text, QStringLiteral("a😀\r\nb"));
+    EXPECT_EQ(decode("two BOMs: the second is text").text, QStringLiteral("\uFEFFx"));
+    EXPECT_EQ(decode("mixed line breaks").lineBreak, TLineBreak::lbCRLF) << "the first line break counts";
+
+    // A BOM whose encoding the bytes behind it break: every byte, the BOM's
+    // included, is a Windows-1252 character.
+    const TTextFile broken = decode("UTF-8 BOM, then Windows-1252 umlauts");
+    EXPECT_EQ(broken.format.encoding, TTextEncoding::teWindows1252);
+    EXPECT_FALSE(broken.format.bom);
+    EXPECT_EQ(broken.text, QStringLiteral("ï»¿Grüße\r\n"));
+    for (const char *what : {"UTF-16 LE BOM, odd length", "UTF-16 LE BOM, lone high surrogate",
+                             "UTF-16 BE BOM, lone low surrogate at the end", "UTF-8 cut inside its last character"})
+        EXPECT_EQ(decode(what).format.encoding, TTextEncoding::teWindows1252) << what;
+    EXPECT_EQ(decode("only a UTF-8 BOM").format.encoding, TTextEncoding::teUtf8);
+    EXPECT_TRUE(decode("only a UTF-8 BOM").text.isEmpty());
 }
 
 TEST(TextFile, UnencodableTextFailsAndKeepsTheFile)

@@ -6,24 +6,7 @@
 #include "highlighters/TIHighlighters.h"
 #include "ui/TPrompter.h"
 
-#include <QFile>
 #include <QFileInfo>
-
-namespace {
-// The line break of the first line that has one; LF for files without any.
-QString firstLineBreak(const QString &fileName)
-{
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("\n");
-    const QByteArray head = file.read(64 * 1024);
-    const qsizetype cr = head.indexOf('\r');
-    const qsizetype lf = head.indexOf('\n');
-    if (cr >= 0 && (lf < 0 || cr < lf))
-        return cr + 1 == lf ? QStringLiteral("\r\n") : QStringLiteral("\r");
-    return QStringLiteral("\n");
-}
-} // namespace
 
 TSimpleEditorPage::TSimpleEditorPage(const TVYRAEditorEnvironment &environment, QWidget *parent)
     : QStackedWidget(parent)
@@ -47,7 +30,6 @@ TEditorResult TSimpleEditorPage::open(const QString &fileName)
     // Files no registry knows, and types of the plain entry, show entry 0.
     if (!m_code->highlighter() && m_editor->GetHighlighters())
         m_editor->ApplyHighlighter(m_editor->GetHighlighters()->DefaultHighlighter());
-    m_lineBreak = firstLineBreak(fileName);
     if (EditorMode())
         return m_code->openFile(fileName);
     m_plainText = QFileInfo(fileName).suffix().compare(QStringLiteral("rtf"), Qt::CaseInsensitive) != 0;
@@ -63,6 +45,11 @@ bool TSimpleEditorPage::EditorMode() const
 void TSimpleEditorPage::SetEditorMode(bool codeEditor)
 {
     setCurrentWidget(codeEditor ? static_cast<QWidget *>(m_code) : m_rich);
+}
+
+QString TSimpleEditorPage::LineBreak() const
+{
+    return TLineBreaks::Text(m_code->lineBreak());
 }
 
 void TSimpleEditorPage::Changed()

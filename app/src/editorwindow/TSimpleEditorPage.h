@@ -29,7 +29,8 @@ public:
     TCodeEditor *CodeEditor() const override { return m_code; }
     TRichEditor *RichEditor() const override { return m_rich; }
     bool IsPlainText() const override { return m_plainText; }
-    QString LineBreak() const override { return m_lineBreak; }
+    // The code editor's: the file's first line break once it is loaded.
+    QString LineBreak() const override;
     bool HasCodeEditors() const override { return true; }
     void Changed() override;
     void HighlighterChanged() override {}
@@ -43,6 +44,5 @@ private:
     TCodeEditor *const m_code;
     TRichEditor *const m_rich;
     std::unique_ptr<TVYRAEditor> m_editor;
-    QString m_lineBreak = QStringLiteral("\n");
     bool m_plainText = true;
 };

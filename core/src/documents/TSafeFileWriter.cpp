@@ -1,5 +1,6 @@
 #include "documents/TSafeFileWriter.h"
 
+#include "utils/TFileErrorText.h"
 #include "utils/VYRAExceptions.h"
 
 #include <QDir>
@@ -10,8 +11,12 @@ namespace {
 
 TDocumentResult failed(const QString &fileName, const QString &reason)
 {
-    return TDocumentResult::failure(
-        QStringLiteral("Die Datei \"%1\" konnte nicht gespeichert werden.\n%2").arg(fileName, reason));
+    return TDocumentResult::failure(TFileErrorText::SaveFailed(fileName, reason));
+}
+
+TDocumentResult failed(const QString &fileName, const QSaveFile &file)
+{
+    return TDocumentResult::failure(TFileErrorText::SaveFailed(fileName, file));
 }
 
 } // namespace
@@ -19,11 +24,14 @@ TDocumentResult failed(const QString &fileName, const QString &reason)
 TDocumentResult TSafeFileWriter::Write(const QString &fileName, const Writer &writer)
 {
     const QString folder = QFileInfo(fileName).absolutePath();
-    if (!QDir().mkpath(folder))
-        return failed(fileName, QStringLiteral("Der Ordner \"%1\" konnte nicht angelegt werden.").arg(folder));
+    if (!QDir().mkpath(folder)) {
+        if (!TFileErrorText::SaveReason(fileName).isEmpty())
+            return TDocumentResult::failure(TFileErrorText::SaveFailed(fileName));
+        return failed(fileName, QStringLiteral("Der Ordner „%1“ kann nicht angelegt werden.").arg(folder));
+    }
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
-        return failed(fileName, file.errorString());
+        return failed(fileName, file);
     TDocumentResult result;
     try {
         result = writer(file);
@@ -32,10 +40,10 @@ TDocumentResult TSafeFileWriter::Write(const QString &fileName, const Writer &wr
     }
     if (!result) {
         file.cancelWriting();
-        return result;
+        return failed(fileName, result.errorText);
     }
     if (!file.commit())
-        return failed(fileName, file.errorString());
+        return failed(fileName, file);
     return result;
 }
 
@@ -44,6 +52,6 @@ TDocumentResult TSafeFileWriter::Write(const QString &fileName, const QByteArray
     return Write(fileName, [&content](QIODevice &device) {
         return device.write(content) == content.size()
             ? TDocumentResult::success()
-            : TDocumentResult::failure(device.errorString());
+            : TDocumentResult::failure(TFileErrorText::SystemText(device.errorString()));
     });
 }

@@ -1,19 +1,19 @@
 #pragma once
 
 #include "documents/TDocumentResult.h"
+#include "editor/TLineBreaks.h"
 #include "editor/TTextEncoding.h"
 #include "vyra_export.h"
 
 #include <QByteArray>
 #include <QString>
 
-enum class TLineBreak { lbLF, lbCRLF, lbCR };
-
-// A user's plain text file: a BOM decides the encoding; otherwise valid UTF-8
-// is UTF-8 and anything else Windows-1252. The text is kept exactly as read
-// (line breaks included), so writing it back gives the same bytes; the
-// line-break style and the final newline are recorded for the editor, which
-// uses them for new lines.
+// A user's plain text file, read as the code editor reads it (TTextDecoder):
+// a BOM decides the encoding; otherwise valid UTF-8 is UTF-8 and anything
+// else Windows-1252. The text is kept exactly as read (line breaks
+// included), so writing it back gives the same bytes; the line-break style
+// and the final newline are recorded for the editor, which uses them for new
+// lines.
 struct VYRA_EXPORT TTextFile {
     QString text;
     TTextFileFormat format;
@@ -30,7 +30,8 @@ struct VYRA_EXPORT TTextFile {
     // Through QSaveFile: on failure the file on disk stays as it was.
     TDocumentResult Save(const QString &fileName) const;
 
-    // The style most lines of the text end with (LF when there is none).
+    // The style of the text's first line break (LF when there is none), as
+    // the code editor takes it for new lines.
     static TLineBreak DetectLineBreak(const QString &text);
     static QString LineBreakText(TLineBreak lineBreak);
 };

@@ -5,6 +5,7 @@
 #include "utils/VYRAExceptions.h"
 #include "utils/Passwords.h"
 #include "utils/StreamStrings.h"
+#include "utils/TFileErrorText.h"
 #include "utils/Windows1252.h"
 
 #include <QBuffer>
@@ -83,7 +84,7 @@ TDocumentResult TVYRADocument::SaveToStream(QIODevice &stream, QString &result)
     if (!written)
         return written;
     if (stream.write(m_information) != m_information.size())
-        return TDocumentResult::failure(stream.errorString());
+        return TDocumentResult::failure(TFileErrorText::SystemText(stream.errorString()));
     try {
         WriteStringToStream(stream, text);
     } catch (const EStreamWriteError &error) {

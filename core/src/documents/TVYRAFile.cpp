@@ -6,6 +6,7 @@
 #include "utils/VYRAExceptions.h"
 #include "utils/Passwords.h"
 #include "utils/StreamStrings.h"
+#include "utils/TFileErrorText.h"
 #include "utils/Windows1252.h"
 
 #include <QBuffer>
@@ -102,7 +103,7 @@ TDocumentResult TVYRAFile::SaveToStream(QIODevice &stream, QString &result)
     if (!written)
         return written;
     if (stream.write(m_information) != m_information.size() || stream.write(m_cipherData) != m_cipherData.size())
-        return TDocumentResult::failure(stream.errorString());
+        return TDocumentResult::failure(TFileErrorText::SystemText(stream.errorString()));
     SetFileTypeText(fields[0].second);
     m_storedPasswordHash = fields[3].second;
     result = GetFileVersion();

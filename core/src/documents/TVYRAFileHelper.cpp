@@ -5,6 +5,7 @@
 #include "documents/TPasswordVerifier.h"
 #include "documents/TSafeFileWriter.h"
 #include "documents/TVYRAFile.h"
+#include "utils/TFileErrorText.h"
 #include "utils/VYRAExceptions.h"
 #include "settings/TVYRASettings.h"
 #include "utils/VersionInfo.h"
@@ -131,12 +132,10 @@ bool TVYRAFileHelper::StartEncipherPlain()
 {
     QFile source(m_sourceFile);
     if (!source.open(QIODevice::ReadOnly))
-        return Refuse(QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden.\n%2")
-                          .arg(m_sourceFile, source.errorString()));
+        return Refuse(TFileErrorText::OpenFailed(m_sourceFile, source));
     const QByteArray content = source.readAll();
     if (source.error() != QFileDevice::NoError)
-        return Refuse(QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden.\n%2")
-                          .arg(m_sourceFile, source.errorString()));
+        return Refuse(TFileErrorText::ReadFailed(m_sourceFile, source));
     const QString suffix = QFileInfo(m_sourceFile).suffix();
     m_file->SetSourceExtension(suffix.isEmpty() ? QString() : QLatin1Char('.') + suffix);
     m_file->SetPlainData(content);

@@ -4,9 +4,12 @@
 #include "editor/TScintillaPositions.h"
 #include "editor/TSynCustomHighlighter.h"
 #include "editor/TSynLexerBridge.h"
+#include "utils/TFileErrorText.h"
+#include "utils/Windows1252.h"
 
 #include <Qsci/qsciscintilla.h>
 
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QSaveFile>
 #include <QVBoxLayout>
@@ -47,6 +50,9 @@ TCodeEditor::TCodeEditor(QWidget *parent)
     m_sci->setTabWidth(4);
     m_sci->setIndentationsUseTabs(true);
     m_sci->SendScintilla(QsciScintillaBase::SCI_SETSCROLLWIDTHTRACKING, 1L);
+    // Pasted and dropped text gets the end-of-line mode's line breaks, as
+    // Enter does (see lineBreak()), so an edit never mixes them into a file.
+    m_sci->SendScintilla(QsciScintillaBase::SCI_SETPASTECONVERTENDINGS, 1L);
     m_sci->installEventFilter(this);
     m_sci->viewport()->installEventFilter(this);
 
@@ -69,12 +75,59 @@ TCodeEditor::~TCodeEditor()
 
 QString TCodeEditor::text() const
 {
-    return m_sci->text();
+    return textOfRange(0, m_sci->SendScintilla(QsciScintillaBase::SCI_GETLENGTH));
+}
+
+QString TCodeEditor::textOfRange(long start, long end) const
+{
+    // QScintilla's own text getters stop at a NUL byte and drop a leading
+    // U+FEFF; both are text of the file.
+    const auto *bytes = reinterpret_cast<const char *>(m_sci->SendScintilla(
+        QsciScintillaBase::SCI_GETRANGEPOINTER, static_cast<unsigned long>(start), end - start));
+    return bytes ? TextCodec::fromUtf8(QByteArrayView(bytes, end - start)) : QString();
 }
 
 void TCodeEditor::setText(const QString &text)
 {
     m_sci->setText(text);
+    adoptLineBreak(true);
+}
+
+TLineBreak TCodeEditor::lineBreak() const
+{
+    switch (m_sci->SendScintilla(QsciScintillaBase::SCI_GETEOLMODE)) {
+    case QsciScintillaBase::SC_EOL_CRLF:
+        return TLineBreak::lbCRLF;
+    case QsciScintillaBase::SC_EOL_CR:
+        return TLineBreak::lbCR;
+    default:
+        return TLineBreak::lbLF;
+    }
+}
+
+void TCodeEditor::setLineBreak(TLineBreak lineBreak)
+{
+    const long mode = lineBreak == TLineBreak::lbCRLF ? QsciScintillaBase::SC_EOL_CRLF
+        : lineBreak == TLineBreak::lbCR              ? QsciScintillaBase::SC_EOL_CR
+                                                     : QsciScintillaBase::SC_EOL_LF;
+    m_sci->SendScintilla(QsciScintillaBase::SCI_SETEOLMODE, mode);
+}
+
+void TCodeEditor::adoptLineBreak(bool keepWithoutBreak)
+{
+    if (lineCount() < 2) {
+        if (!keepWithoutBreak)
+            setLineBreak(TLineBreak::lbLF);
+        return;
+    }
+    // Scintilla knows where the first line ends: no need to look through a
+    // long first line.
+    const long end = m_sci->SendScintilla(QsciScintillaBase::SCI_GETLINEENDPOSITION, 0L);
+    TLineBreak found = TLineBreak::lbLF;
+    if (m_sci->SendScintilla(QsciScintillaBase::SCI_GETCHARAT, end) == '\r')
+        found = m_sci->SendScintilla(QsciScintillaBase::SCI_GETCHARAT, end + 1) == '\n' ? TLineBreak::lbCRLF
+                                                                                       : TLineBreak::lbCR;
+    setLineBreak(found);
 }
 
 QStringList TCodeEditor::lines() const
@@ -89,7 +142,7 @@ QStringList TCodeEditor::lines() const
 
 void TCodeEditor::setLines(const QStringList &lines)
 {
-    setText(lines.join(u'\n'));
+    setText(lines.join(TLineBreaks::Text(lineBreak())));
 }
 
 int TCodeEditor::lineCount() const
@@ -103,9 +156,7 @@ QString TCodeEditor::lineText(int index) const
         return {};
     const long start = m_sci->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, long(index));
     const long end = m_sci->SendScintilla(QsciScintillaBase::SCI_GETLINEENDPOSITION, long(index));
-    const auto *bytes = reinterpret_cast<const char *>(m_sci->SendScintilla(
-        QsciScintillaBase::SCI_GETRANGEPOINTER, static_cast<unsigned long>(start), end - start));
-    return bytes ? QString::fromUtf8(bytes, end - start) : QString();
+    return textOfRange(start, end);
 }
 
 int TCodeEditor::textLength() const
@@ -116,13 +167,7 @@ int TCodeEditor::textLength() const
 TEditorResult TCodeEditor::openFile(const QString &fileName)
 {
     m_loader = std::make_unique<TEditorFileLoader>(*m_sci);
-    connect(m_loader.get(), &TEditorFileLoader::finished, this, [this](bool ok) {
-        m_format = m_loader->format();
-        m_sci->setReadOnly(m_readOnly);
-        updateGutterWidth();
-        emit textChanged();
-        emit loadFinished(ok, m_loader->errorText());
-    });
+    connect(m_loader.get(), &TEditorFileLoader::finished, this, &TCodeEditor::onLoadFinished);
     if (!m_loader->open(fileName))
         return TEditorResult::failure(m_loader->errorText());
     // The loader appends without change notifications.
@@ -132,6 +177,16 @@ TEditorResult TCodeEditor::openFile(const QString &fileName)
     }
     m_loader->start();
     return {};
+}
+
+void TCodeEditor::onLoadFinished(bool ok)
+{
+    m_format = m_loader->format();
+    adoptLineBreak(false);
+    m_sci->setReadOnly(m_readOnly);
+    updateGutterWidth();
+    emit textChanged();
+    emit loadFinished(ok, m_loader->errorText());
 }
 
 TEditorResult TCodeEditor::loadFromFile(const QString &fileName)
@@ -157,15 +212,16 @@ TEditorResult TCodeEditor::saveToFile(const QString &fileName)
             data = QByteArray("\xEF\xBB\xBF");
         data.append(bytes, length);
     } else {
+        const QString content = text();
         bool ok = false;
-        data = TextCodec::encode(text(), m_format, &ok);
+        data = TextCodec::encode(content, m_format, &ok);
         if (!ok)
-            return TEditorResult::failure(
-                tr("Der Text enthält Zeichen, die in der Kodierung Windows-1252 nicht gespeichert werden können."));
+            return TEditorResult::failure(TFileErrorText::SaveFailed(fileName, windows1252EncodeError(content)));
     }
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit())
-        return TEditorResult::failure(file.errorString());
+    if (QFileInfo(fileName).isDir() || !file.open(QIODevice::WriteOnly) || file.write(data) != data.size()
+        || !file.commit())
+        return TEditorResult::failure(TFileErrorText::SaveFailed(fileName, file));
     m_sci->SendScintilla(QsciScintillaBase::SCI_SETSAVEPOINT);
     return {};
 }
@@ -239,7 +295,11 @@ int TCodeEditor::selLength() const
 
 QString TCodeEditor::selectedText() const
 {
-    return m_sci->selectedText();
+    // A rectangle, or several selections, are not one range: Scintilla joins them.
+    if (m_sci->SendScintilla(QsciScintillaBase::SCI_GETSELECTIONS) > 1)
+        return m_sci->selectedText();
+    return textOfRange(m_sci->SendScintilla(QsciScintillaBase::SCI_GETSELECTIONSTART),
+                       m_sci->SendScintilla(QsciScintillaBase::SCI_GETSELECTIONEND));
 }
 
 void TCodeEditor::setSelection(int start, int length)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/TEditorResult.h"
+#include "editor/TLineBreaks.h"
 #include "editor/TTextEncoding.h"
 #include "vyra_export.h"
 
@@ -33,7 +34,8 @@ public:
     explicit TCodeEditor(QWidget *parent = nullptr);
     ~TCodeEditor() override;
 
-    // Text
+    // Text. A text with line breaks gives the editor its first one as the
+    // line break for new lines; one without keeps the present one.
     QString text() const;
     void setText(const QString &text);
     QStringList lines() const;
@@ -42,8 +44,14 @@ public:
     QString lineText(int index) const; // 0-based, without line break
     int textLength() const;
 
-    // Files: reading detects the encoding (BOM, UTF-8, else Windows-1252);
-    // saving writes it back the same way through a temporary file.
+    // The line break Enter inserts and pasted or dropped text is given:
+    // after loading, the file's first one (LF when it has none).
+    TLineBreak lineBreak() const;
+    void setLineBreak(TLineBreak lineBreak);
+
+    // Files: read as documents read them (TTextDecoder), so saving an
+    // unchanged text writes back the very bytes read, through a temporary
+    // file. Failures come with a German text that names the file.
     TEditorResult loadFromFile(const QString &fileName);
     // Loads the first part now and the rest from the event loop; loadFinished follows.
     TEditorResult openFile(const QString &fileName);
@@ -139,6 +147,11 @@ protected:
 
 private:
     void updateGutterWidth();
+    // The first line break of the text; without one LF, or the present one
+    // with keepWithoutBreak.
+    void adoptLineBreak(bool keepWithoutBreak);
+    void onLoadFinished(bool ok);
+    QString textOfRange(long start, long end) const; // Scintilla byte positions
     void onCharAdded();
     int markerForColor(const QColor &color);
 

@@ -1,6 +1,10 @@
 #include "editor/TEditorFileLoader.h"
 
+#include "utils/TFileErrorText.h"
+
 #include <Qsci/qsciscintillabase.h>
+
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -24,8 +28,6 @@ bool TEditorFileLoader::open(const QString &fileName)
     m_timer.stop();
     m_file.close();
     m_file.setFileName(fileName);
-    m_carry.clear();
-    m_highSurrogate.clear();
     m_pendingCr = false;
     m_error.clear();
     m_sci.SendScintilla(QsciScintillaBase::SCI_SETREADONLY, 0L);
@@ -43,18 +45,13 @@ bool TEditorFileLoader::open(const QString &fileName)
         clearDocument();
     }
     m_done = false;
-    if (!m_file.open(QIODevice::ReadOnly)) {
-        m_error = m_file.errorString();
+    if (QFileInfo(fileName).isDir() || !m_file.open(QIODevice::ReadOnly)) {
+        m_error = TFileErrorText::OpenFailed(fileName, m_file);
         finish(false);
         return false;
     }
-    const int bom = TTextFileFormat::detectBom(m_file.peek(3), m_format);
-    m_dataStart = bom;
-    m_file.seek(bom);
-    m_formatKnown = bom > 0;
-    if (m_format.encoding == TTextEncoding::teUtf16LE || m_format.encoding == TTextEncoding::teUtf16BE)
-        m_decoder = QStringDecoder(m_format.encoding == TTextEncoding::teUtf16LE ? QStringDecoder::Utf16LE
-                                                                                 : QStringDecoder::Utf16BE);
+    m_dataStart = m_decoder.begin(m_file.peek(3));
+    m_file.seek(m_dataStart);
     m_sci.SendScintilla(QsciScintillaBase::SCI_ALLOCATE, static_cast<unsigned long>(m_file.size() + 1024));
     reserveLines();
     step();
@@ -67,41 +64,16 @@ bool TEditorFileLoader::step()
         return false;
     const QByteArray slice = m_file.read(SliceSize);
     if (slice.isEmpty() && !m_file.atEnd()) {
-        m_error = m_file.errorString();
+        m_error = TFileErrorText::ReadFailed(m_file.fileName(), m_file);
         finish(false);
         return false;
     }
     m_sci.SendScintilla(QsciScintillaBase::SCI_SETREADONLY, 0L);
     const bool atEnd = m_file.atEnd();
-    if (m_format.encoding == TTextEncoding::teUtf8) {
-        const QByteArray data = m_carry + slice;
-        bool invalid = false;
-        const qsizetype valid = TextCodec::validUtf8Prefix(data.constData(), data.size(), &invalid);
-        if (invalid || (atEnd && valid < data.size())) {
-            if (!m_formatKnown)
-                return restartAsWindows1252();
-            // A file with a UTF-8 BOM but broken bytes: keep them readable.
-            const QByteArray utf8 = QString::fromUtf8(data).toUtf8();
-            appendSlice(utf8.constData(), utf8.size(), atEnd);
-            m_carry.clear();
-        } else {
-            appendSlice(data.constData(), valid, atEnd);
-            m_carry = data.mid(valid);
-        }
-    } else if (m_format.encoding == TTextEncoding::teWindows1252) {
-        const QByteArray utf8 = TextCodec::fromWindows1252(slice.constData(), slice.size()).toUtf8();
-        appendSlice(utf8.constData(), utf8.size(), atEnd);
-    } else {
-        // A surrogate pair split by the slice end waits for its second half.
-        QString text = m_highSurrogate + QString(m_decoder.decode(slice));
-        m_highSurrogate.clear();
-        if (!atEnd && !text.isEmpty() && text.back().isHighSurrogate()) {
-            m_highSurrogate = text.back();
-            text.chop(1);
-        }
-        const QByteArray utf8 = text.toUtf8();
-        appendSlice(utf8.constData(), utf8.size(), atEnd);
-    }
+    QByteArray utf8;
+    if (!m_decoder.decode(slice, atEnd, utf8))
+        return restartAsWindows1252();
+    appendSlice(utf8.constData(), utf8.size(), atEnd);
     m_sci.SendScintilla(QsciScintillaBase::SCI_SETREADONLY, 1L);
     if (atEnd) {
         finish(true);
@@ -153,9 +125,9 @@ void TEditorFileLoader::removePlaceholder()
 
 bool TEditorFileLoader::restartAsWindows1252()
 {
-    m_format = {TTextEncoding::teWindows1252, false};
-    m_formatKnown = true;
-    m_carry.clear();
+    // The decoder has turned to Windows-1252, which reads every byte from
+    // the first on, a BOM included: the file is not what its start promised.
+    m_dataStart = 0;
     clearDocument();
     reserveLines();
     m_file.seek(m_dataStart);

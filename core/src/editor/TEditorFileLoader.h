@@ -1,17 +1,17 @@
 #pragma once
 
-#include "editor/TTextEncoding.h"
+#include "editor/TTextDecoder.h"
 #include "vyra_export.h"
 
 #include <QFile>
 #include <QObject>
-#include <QStringDecoder>
 #include <QTimer>
 
 class QsciScintillaBase;
 
 // Reads a text file into a Scintilla document in slices, straight from the
-// file's bytes (no whole-file QString), with undo collection off. The first
+// file's bytes (no whole-file QString), with undo collection off. The bytes
+// are read as documents read them (TTextDecoder). The first
 // slice is read at once so that the first screen shows; start() reads the
 // rest from the event loop, so the window stays responsive meanwhile.
 class VYRA_EXPORT TEditorFileLoader : public QObject
@@ -36,7 +36,7 @@ public:
 
     bool isDone() const { return m_done; }
     const QString &errorText() const { return m_error; }
-    const TTextFileFormat &format() const { return m_format; }
+    const TTextFileFormat &format() const { return m_decoder.format(); }
 
 signals:
     void finished(bool ok);
@@ -52,14 +52,10 @@ private:
 
     QsciScintillaBase &m_sci;
     QFile m_file;
-    TTextFileFormat m_format;
-    QStringDecoder m_decoder;
-    QByteArray m_carry;
-    QString m_highSurrogate;
+    TTextDecoder m_decoder;
     QTimer m_timer;
     qint64 m_dataStart = 0;
     long m_modEventMask = 0;
-    bool m_formatKnown = false;
     bool m_pendingCr = false;   // a CR held back from the last slice
     bool m_placeholder = false; // a line break behind the loaded text (see reserveLines)
     bool m_done = true;

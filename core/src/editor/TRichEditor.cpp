@@ -2,8 +2,12 @@
 
 #include "editor/TRtfReader.h"
 #include "editor/TRtfWriter.h"
+#include "editor/TTextDecoder.h"
+#include "utils/TFileErrorText.h"
+#include "utils/Windows1252.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QMouseEvent>
 #include <QSaveFile>
 #include <QTextBlock>
@@ -44,7 +48,9 @@ QStringList TRichEditor::lines() const
 TEditorResult TRichEditor::loadFromData(const QByteArray &data)
 {
     if (m_plainText || !TRtfReader::looksLikeRtf(data)) {
-        m_edit->setPlainText(QString::fromUtf8(data));
+        const QString text = TextCodec::fromUtf8(TTextDecoder::decodeAll(data, m_plainFormat));
+        m_plainLineBreak = TLineBreaks::First(text);
+        m_edit->setPlainText(text);
     } else {
         TRtfReader::read(data, *m_edit->document());
     }
@@ -55,23 +61,47 @@ TEditorResult TRichEditor::loadFromData(const QByteArray &data)
 
 QByteArray TRichEditor::saveToData() const
 {
-    return m_plainText ? m_edit->toPlainText().toUtf8() : TRtfWriter::write(*m_edit->document());
+    if (!m_plainText)
+        return TRtfWriter::write(*m_edit->document());
+    QByteArray data;
+    encodePlain(data);
+    return data;
+}
+
+bool TRichEditor::encodePlain(QByteArray &data) const
+{
+    // The raw text keeps non-breaking spaces, which toPlainText() makes
+    // ordinary ones; paragraph and line separators are the line breaks.
+    QString text = m_edit->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, u'\n').replace(QChar::LineSeparator, u'\n');
+    bool ok = false;
+    data = TextCodec::encode(TLineBreaks::Convert(text, m_plainLineBreak), m_plainFormat, &ok);
+    return ok;
 }
 
 TEditorResult TRichEditor::loadFromFile(const QString &fileName)
 {
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return TEditorResult::failure(file.errorString());
-    return loadFromData(file.readAll());
+    if (QFileInfo(fileName).isDir() || !file.open(QIODevice::ReadOnly))
+        return TEditorResult::failure(TFileErrorText::OpenFailed(fileName, file));
+    const QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return TEditorResult::failure(TFileErrorText::ReadFailed(fileName, file));
+    return loadFromData(data);
 }
 
 TEditorResult TRichEditor::saveToFile(const QString &fileName)
 {
-    const QByteArray data = saveToData();
+    QByteArray data;
+    if (!m_plainText)
+        data = saveToData();
+    else if (!encodePlain(data))
+        return TEditorResult::failure(
+            TFileErrorText::SaveFailed(fileName, windows1252EncodeError(m_edit->toPlainText())));
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit())
-        return TEditorResult::failure(file.errorString());
+    if (QFileInfo(fileName).isDir() || !file.open(QIODevice::WriteOnly) || file.write(data) != data.size()
+        || !file.commit())
+        return TEditorResult::failure(TFileErrorText::SaveFailed(fileName, file));
     setModified(false);
     return {};
 }

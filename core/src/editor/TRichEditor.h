@@ -1,6 +1,8 @@
 #pragma once
 
 #include "editor/TEditorResult.h"
+#include "editor/TLineBreaks.h"
+#include "editor/TTextEncoding.h"
 #include "vyra_export.h"
 
 #include <QColor>
@@ -37,7 +39,10 @@ public:
 
     bool plainText() const { return m_plainText; }
     void setPlainText(bool on) { m_plainText = on; }
-    // Reads and writes in the stream format (plain text as UTF-8).
+    // Reads and writes in the stream format. Plain text is read as the code
+    // editor reads it (TTextDecoder) and written back in its encoding with
+    // its first line break, since the control keeps paragraphs, not breaks;
+    // new plain text is UTF-8 with LF.
     TEditorResult loadFromData(const QByteArray &data);
     QByteArray saveToData() const;
     TEditorResult loadFromFile(const QString &fileName);
@@ -69,6 +74,11 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The plain text in the stream format; false when a character does not fit its encoding.
+    bool encodePlain(QByteArray &data) const;
+
     QTextEdit *const m_edit;
     bool m_plainText = false;
+    TTextFileFormat m_plainFormat;
+    TLineBreak m_plainLineBreak = TLineBreak::lbLF;
 };

@@ -2,6 +2,7 @@
 
 #include "utils/Windows1252.h"
 
+#include <QStringDecoder>
 #include <QStringEncoder>
 
 int TTextFileFormat::detectBom(const QByteArray &data, TTextFileFormat &format)
@@ -72,6 +73,12 @@ qsizetype validUtf8Prefix(const char *data, qsizetype size, bool *invalid)
         i += extra + 1;
     }
     return i;
+}
+
+QString fromUtf8(QByteArrayView utf8)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(utf8);
 }
 
 QString fromWindows1252(const char *data, qsizetype size)

@@ -23,6 +23,9 @@ namespace TextCodec {
 // Length of the longest prefix of data that is complete, valid UTF-8;
 // *invalid is set when an invalid sequence (not just an incomplete tail) stops it.
 VYRA_EXPORT qsizetype validUtf8Prefix(const char *data, qsizetype size, bool *invalid);
+// UTF-8 text to a QString, a U+FEFF at the start included (a BOM was taken
+// off before: this one is text).
+VYRA_EXPORT QString fromUtf8(QByteArrayView utf8);
 // Forward to the project's Windows-1252 codec (utils/Windows1252.h).
 VYRA_EXPORT QString fromWindows1252(const char *data, qsizetype size);
 // Fails (returns false) when text holds a character Windows-1252 cannot store.

@@ -1,6 +1,7 @@
 #include "facade/TVYRAEditor.h"
 
 #include "editor/TCodeEditor.h"
+#include "editor/TLineBreaks.h"
 #include "editor/TRichEditor.h"
 #include "facade/IEditorDocument.h"
 #include "facade/TEditorControl.h"
@@ -22,12 +23,8 @@ TVYRAEditor::TVYRAEditor(IEditorDocument *document, TVYRAEditorEnvironment envir
 
 QString TVYRAEditor::ConvertLineBreaks(const QString &text, const QString &lineBreak)
 {
-    QString unified = text;
-    unified.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    unified.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    if (lineBreak != QLatin1String("\n"))
-        unified.replace(QLatin1Char('\n'), lineBreak);
-    return unified;
+    // The same conversion the code editor gives pasted and dropped text.
+    return TLineBreaks::Convert(text, TLineBreaks::FromText(lineBreak));
 }
 
 QString TVYRAEditor::GetText() const

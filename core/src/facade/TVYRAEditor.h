@@ -74,7 +74,8 @@ public:
     IEditorDocument *GetParent() const { return m_document; }
     const TVYRAEditorEnvironment &Environment() const { return m_env; }
 
-    // Text with every line break made lineBreak.
+    // Text with every line break made lineBreak ("\r\n", "\r" or "\n";
+    // anything else counts as "\n").
     static QString ConvertLineBreaks(const QString &text, const QString &lineBreak);
 
 private:

@@ -65,6 +65,11 @@ bool TVYRATextSearch::take(TEditorControl &control, const QList<TTextMatch> &lis
 
 bool TVYRATextSearch::FindFirst(const QString &Text)
 {
+    return findFirst(Text, false);
+}
+
+bool TVYRATextSearch::findFirst(const QString &Text, bool codeFromCaret)
+{
     if (Text.isEmpty())
         return false;
     SearchText = Text;
@@ -76,12 +81,17 @@ bool TVYRATextSearch::FindFirst(const QString &Text)
         return false;
     }
     const QList<TTextMatch> list = matches(control);
+    // Finding first, the code editor takes the first match of the whole
+    // text (or of the selection it searches) in search direction, wherever
+    // the caret is; the caret counts from FindNext on, and for a replace.
+    // The rich editor starts from the caret when asked, behind the
+    // selection's last character.
     int from = Options.testFlag(xsoBackwards) ? int(control.Text().size()) : 0;
     if (Options.testFlag(xsoFromCursor)) {
-        // The rich editor starts behind the selection's last character.
-        from = control.IsCode() ? (Options.testFlag(xsoBackwards) ? control.SelStart()
-                                                                   : control.SelStart() + control.SelLength())
-                                : std::abs(control.SelStart() + control.SelLength() - 1);
+        if (!control.IsCode())
+            from = std::abs(control.SelStart() + control.SelLength() - 1);
+        else if (codeFromCaret)
+            from = Options.testFlag(xsoBackwards) ? control.SelStart() : control.SelStart() + control.SelLength();
     }
     return take(control, list, pickFrom(list, from));
 }
@@ -130,7 +140,7 @@ bool TVYRATextSearch::Replace(const QString &Text, const QString &ReplaceBy)
     ReplaceText = ReplaceBy;
     TEditorControl control(m_document);
     const int caret = control.SelStart();
-    if (!FindFirst(Text))
+    if (!findFirst(Text, true))
         return false;
     // The matches are searched once; a match behind the replaced ones sits
     // where it was, moved by what the replacements before it added or took.

@@ -19,6 +19,9 @@ class VYRA_EXPORT TVYRATextSearch
 public:
     TVYRATextSearch(IEditorDocument *document, std::shared_ptr<const ITextRegex> regex);
 
+    // The first match in search direction: in the code editor of the whole
+    // text (or of the selection it searches), in the rich editor from the
+    // caret with xsoFromCursor.
     bool FindFirst(const QString &Text);
     bool FindFirst();
     bool FindNext();
@@ -34,6 +37,8 @@ public:
     int MatchIndex = -1;
 
 private:
+    // codeFromCaret: the code editor honours xsoFromCursor (a replace does).
+    bool findFirst(const QString &Text, bool codeFromCaret);
     QList<TTextMatch> matches(const TEditorControl &control) const;
     // The first match at or after from (or before it, searching backwards).
     int pickFrom(const QList<TTextMatch> &list, int from) const;

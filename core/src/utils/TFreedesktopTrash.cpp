@@ -1,6 +1,7 @@
 #include "utils/TFreedesktopTrash.h"
 
 #include "utils/FileUtils.h"
+#include "utils/TFileErrorText.h"
 #include "utils/TFileTreeWorker.h"
 
 #include <QDateTime>
@@ -88,7 +89,8 @@ QString TFreedesktopTrash::reserveName(const QString &fileName, const QByteArray
             return name;
         }
         file.remove();
-        setError(error, QStringLiteral("Die Papierkorb-Information kann nicht geschrieben werden: %1").arg(file.errorString()));
+        setError(error, QStringLiteral("Die Papierkorb-Information „%1“ kann nicht geschrieben werden.\n%2")
+                            .arg(file.fileName(), TFileErrorText::SystemText(file.errorString())));
         return {};
     }
     setError(error, QStringLiteral("Im Papierkorb „%1“ ist kein freier Name für „%2“ zu finden.").arg(m_root, fileName));
