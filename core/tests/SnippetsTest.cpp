@@ -4,6 +4,7 @@
 #include "TestSupport.h"
 
 #include <QSettings>
+#include <functional>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -238,4 +239,29 @@ TEST_F(SnippetsTest, ReadsTheRegistryForm)
     ASSERT_EQ(root->GetGroup(0)->GetGroupCount(), 1);
     EXPECT_EQ(root->GetGroup(0)->GetGroup(0)->GetSnippet(0)->Code, QStringLiteral("while (1) {}"));
     EXPECT_TRUE(snippets.FileName().isEmpty());
+}
+
+TEST_F(SnippetsTest, ShippedSnippetsLoadWithOneCaretMarkEachAndDistinctShortcuts)
+{
+    TSnippets shipped(TestSupport::sourceDir() + QStringLiteral("/data/shipped/snippets.xml"));
+    TSnippetGroup *root = shipped.RootGroup();
+    ASSERT_EQ(root->GetGroupCount(), 2);
+    EXPECT_EQ(root->GetGroup(0)->Name, QStringLiteral("PHP"));
+    EXPECT_EQ(root->GetGroup(1)->Name, QStringLiteral("HTML"));
+    QStringList shortcuts;
+    int count = 0;
+    std::function<void(const TSnippetGroup &)> visit = [&](const TSnippetGroup &group) {
+        for (int i = 0; i < group.GetSnippetCount(); ++i) {
+            const TSnippet &snippet = *group.GetSnippet(i);
+            ++count;
+            EXPECT_FALSE(snippet.Name.isEmpty());
+            EXPECT_EQ(snippet.Code.count(QStringLiteral("%cursor%")), 1) << snippet.Name.toStdString();
+            EXPECT_FALSE(shortcuts.contains(snippet.Shortcut)) << snippet.Shortcut.toStdString();
+            shortcuts << snippet.Shortcut;
+        }
+        for (int i = 0; i < group.GetGroupCount(); ++i)
+            visit(*group.GetGroup(i));
+    };
+    visit(*root);
+    EXPECT_GE(count, 15);
 }
