@@ -33,7 +33,7 @@ public:
     QString ActiveDocumentCipherName() const override { return QStringLiteral("AES-256"); }
     bool ActiveDocumentHasNoCipher() const override { return false; }
     int ActiveDocumentIndex() const override { return 3; }
-    bool SetActiveDocumentEditorMode(bool richEditor) override { return did(QStringLiteral("mode %1").arg(richEditor)); }
+    bool SetActiveDocumentEditorMode(bool codeEditor) override { return did(QStringLiteral("mode %1").arg(codeEditor)); }
     bool SetActiveEditorHighlighter(const QString &name) override { return did(QStringLiteral("highlighter ") + name); }
     bool OpenFile(const QString &fileName) override { return did(QStringLiteral("open ") + fileName); }
     bool OpenFileEx(const QString &fileName, int index) override

@@ -25,8 +25,8 @@ public:
     // True when the active document is stored without encipherment.
     virtual bool ActiveDocumentHasNoCipher() const = 0;
     virtual int ActiveDocumentIndex() const = 0;
-    // richEditor: true for the rich-text editor, false for the code editor.
-    virtual bool SetActiveDocumentEditorMode(bool richEditor) = 0;
+    // codeEditor: true for the source-code editor, false for the rich-text editor.
+    virtual bool SetActiveDocumentEditorMode(bool codeEditor) = 0;
     virtual bool SetActiveEditorHighlighter(const QString &name) = 0;
 
     virtual bool OpenFile(const QString &fileName) = 0;
