@@ -1,6 +1,12 @@
 #include "framework/TVYRACore.h"
 
 #include "ciphers/TCipherList.h"
+#include "framework/TCoreToolApplication.h"
+#include "framework/TDamagedStoreRecovery.h"
+#include "snippets/TSnippets.h"
+#include "snippets/TVYRAMRUList.h"
+#include "tools/TToolCallBack.h"
+#include "tools/TVYRAToolList.h"
 #include "filetypes/TVYRAExtensions.h"
 #include "utils/VYRAExceptions.h"
 #include "highlighters/StandardHighlighters.h"
@@ -88,10 +94,13 @@ TVYRACore::TVYRACore(const TVYRACoreConfig &config)
     UpdateAllDataDirectories(config.appDataDir, config.userDataDir, true);
     m_ciphers = std::make_shared<TCipherList>(m_dirs.CipherDir, config.initNow);
     createSettings(config.initNow);
+    m_recentFiles = TDamagedStoreRecovery::Open<TVYRAMRUList>(m_dirs.UserDataDir + QStringLiteral("recent.xml"));
     m_defaultHighlighterName = QStringLiteral("None");
     m_highlighters = std::make_shared<TIHighlighters>(m_classes.highlighters);
     AddDefaultHighlighter(*m_highlighters, m_defaultHighlighterName);
     m_extensions = std::make_shared<TVYRAExtensions>(m_dirs.AppDir, m_highlighters.get());
+    createTools();
+    createSnippets();
     UpdateTemplateList();
     TVYRAFileTypeRecognizers::markCoreConstructed();
 }
@@ -120,10 +129,16 @@ TVYRACore::TVYRACore(TVYRACore *source)
     m_highlighters = source->m_highlighters;
     m_extensions = source->m_extensions;
     m_ciphers = source->m_ciphers;
+    m_recentFiles = source->m_recentFiles;
+    m_tools = source->m_tools;
+    m_snippets = source->m_snippets;
+    m_toolApplication = source->m_toolApplication;
 }
 
 TVYRACore::~TVYRACore()
 {
+    if (!m_source && TToolCallBack::Application() == m_toolApplication.get())
+        TToolCallBack::SetApplication(nullptr);
     // File types refer to the highlighters: they go first.
     m_extensions.reset();
     m_highlighters.reset();
@@ -147,6 +162,38 @@ void TVYRACore::createSettings(bool initNow)
     m_settings->LoadOrRecover();
     m_registryKey = m_settings->RegistryKey();
     m_registryRoot = m_settings->RegistryRoot();
+}
+
+void TVYRACore::createTools()
+{
+    m_tools = TDamagedStoreRecovery::Open<TVYRAToolList>(m_dirs.UserDataDir + QStringLiteral("tools.xml"));
+    m_toolApplication = std::make_shared<TCoreToolApplication>(this);
+    TToolCallBack::SetApplication(m_toolApplication.get());
+}
+
+// The user works on a private copy of the shipped snippets, made the first
+// time a core runs for that user (or when the copy was found damaged).
+void TVYRACore::createSnippets()
+{
+    const QString userFile = m_dirs.UserDataDir + QStringLiteral("snippets.xml");
+    if (QFileInfo::exists(userFile)) {
+        m_snippets = TDamagedStoreRecovery::Open<TSnippets>(userFile);
+        if (QFileInfo::exists(userFile))
+            return;
+    }
+    const QString shippedFile = m_dirs.AppDataDir + QStringLiteral("snippets.xml");
+    try {
+        m_snippets = std::make_shared<TSnippets>(shippedFile);
+    } catch (const EInvalidVYRAFormat &error) {
+        // The installation's file is not ours to mend or copy: start empty.
+        m_snippets = std::make_shared<TSnippets>(QString());
+        m_snippets->SetFileName(userFile);
+        TPrompter::instance().error(error.message());
+        return;
+    }
+    m_snippets->SetFileName(userFile);
+    if (const TOperationResult saved = m_snippets->SaveToXML(); !saved)
+        TPrompter::instance().error(saved.errorText);
 }
 
 void TVYRACore::InitCiphers()

@@ -17,6 +17,10 @@
 class TEventList;
 class TVYRAExtensions;
 class TCipherList;
+class TSnippets;
+class TToolApplication;
+class TVYRAMRUList;
+class TVYRAToolList;
 
 // The replaceable classes of the framework, as factories; an empty factory
 // stands for the framework's own class. The highlighter, document, project
@@ -106,6 +110,12 @@ public:
     TIHighlighters *Highlighters() const { return m_highlighters.get(); }
     TCipherList *Ciphers() const { return m_ciphers.get(); }
     TVYRAExtensions *Extensions() const { return m_extensions.get(); }
+    TVYRAToolList *Tools() const { return m_tools.get(); }
+    TSnippets *Snippets() const { return m_snippets.get(); }
+    TVYRAMRUList *RecentFiles() const { return m_recentFiles.get(); }
+    // What tool modules see of this core; installed for the tool call-back
+    // when the core is built.
+    TToolApplication *ToolApplication() const { return m_toolApplication.get(); }
     // Highlighter 0, the plain one.
     TIHighlighter *GetDefaultHighlighter() const;
     const TSettingsFactory &SettingsClass() const { return m_classes.settings; }
@@ -123,6 +133,8 @@ public:
 
 private:
     void createSettings(bool initNow);
+    void createTools();
+    void createSnippets();
 
     QPointer<QWidget> m_owner;
     TVYRACoreClasses m_classes;
@@ -147,6 +159,10 @@ private:
     // Declared in this order so that the file types go before the highlighters they use.
     std::shared_ptr<TIHighlighters> m_highlighters;
     std::shared_ptr<TVYRAExtensions> m_extensions;
+    std::shared_ptr<TVYRAMRUList> m_recentFiles;
+    std::shared_ptr<TVYRAToolList> m_tools;
+    std::shared_ptr<TSnippets> m_snippets;
+    std::shared_ptr<TToolApplication> m_toolApplication;
 
     TVYRACore *m_source = nullptr;
 };

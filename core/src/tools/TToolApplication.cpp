@@ -1,0 +1,3 @@
+#include "tools/TToolApplication.h"
+
+TToolApplication::~TToolApplication() = default;
