@@ -1,13 +1,6 @@
 #pragma once
 
-#include <QString>
+#include "utils/TOperationResult.h"
 
 // Outcome of a document operation that can fail, with the German text to show.
-struct TDocumentResult {
-    bool ok = true;
-    QString errorText;
-
-    static TDocumentResult success() { return {}; }
-    static TDocumentResult failure(const QString &text) { return {false, text}; }
-    explicit operator bool() const { return ok; }
-};
+using TDocumentResult = TOperationResult;

@@ -1,14 +1,7 @@
 #pragma once
 
-#include <QString>
+#include "utils/TOperationResult.h"
 
 // Outcome of reading or writing an INI or language file, with the German
 // text to show when it failed.
-struct TIniResult {
-    bool ok = true;
-    QString errorText;
-
-    static TIniResult success() { return {}; }
-    static TIniResult failure(const QString &text) { return {false, text}; }
-    explicit operator bool() const { return ok; }
-};
+using TIniResult = TOperationResult;

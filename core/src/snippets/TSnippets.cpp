@@ -54,22 +54,21 @@ void TSnippets::ReloadFromXML()
 {
     resetRoot();
     pugi::xml_document doc;
-    if (!LoadXmlStore(doc, m_fileName, kRootName))
-        return;
-    try {
-        fetchItems(doc.document_element(), *m_root, 0, m_fileName);
-    } catch (const EInvalidVYRAFormat &) {
-        resetRoot();
-        throw;
-    }
+    if (LoadXmlStore(doc, m_fileName, kRootName))
+        fetchRoot(doc);
 }
 
 void TSnippets::LoadFromData(const QByteArray &data)
 {
     resetRoot();
     pugi::xml_document doc;
-    if (!ParseXmlStore(doc, data, kRootName))
-        return;
+    if (ParseXmlStore(doc, data, kRootName))
+        fetchRoot(doc);
+}
+
+// A damaged file leaves no half-read tree behind.
+void TSnippets::fetchRoot(const pugi::xml_document &doc)
+{
     try {
         fetchItems(doc.document_element(), *m_root, 0, m_fileName);
     } catch (const EInvalidVYRAFormat &) {

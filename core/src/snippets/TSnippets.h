@@ -11,6 +11,7 @@
 class QSettings;
 namespace pugi {
 class xml_node;
+class xml_document;
 }
 
 // The snippet store "snippets.xml": a tree of groups below the root group
@@ -56,6 +57,7 @@ public:
 
 private:
     void resetRoot();
+    void fetchRoot(const pugi::xml_document &doc);
     static void fetchItems(const pugi::xml_node &node, TSnippetGroup &group, int depth, const QString &source);
     static void fetchRegistryItems(QSettings &settings, TSnippetGroup &group, int depth);
 

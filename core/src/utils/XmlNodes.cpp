@@ -88,6 +88,14 @@ constexpr unsigned kParseOptions =
 
 } // namespace
 
+QString GetElementText(const pugi::xml_node &node)
+{
+    QByteArray text;
+    collectText(node, text);
+    return QString::fromUtf8(text);
+}
+
+
 QString GetNodeText(const pugi::xml_node &node, const QString &childName, const QString &defaultValue)
 {
     const pugi::xml_node child = childElement(node, childName);

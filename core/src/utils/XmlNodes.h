@@ -10,6 +10,8 @@
 // as QString; pugixml holds UTF-8. A null node or a missing child never
 // raises: the default is returned instead.
 
+// All text below an element in document order (CDATA included), as a DOM's "text" gives it.
+VYRA_EXPORT QString GetElementText(const pugi::xml_node &node);
 // Text of the first child element named childName, or the default.
 VYRA_EXPORT QString GetNodeText(const pugi::xml_node &node, const QString &childName,
                                 const QString &defaultValue = QString());

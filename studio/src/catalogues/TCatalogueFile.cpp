@@ -1,20 +1,7 @@
 #include "catalogues/TCatalogueFile.h"
 
 #include "utils/TXmlDocumentFile.h"
-
-namespace {
-
-void collectText(const pugi::xml_node &node, QByteArray &out)
-{
-    for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
-        if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata)
-            out += child.value();
-        else if (child.type() == pugi::node_element)
-            collectText(child, out);
-    }
-}
-
-} // namespace
+#include "utils/XmlNodes.h"
 
 pugi::xml_node TCatalogueFile::Load(const QString &fileName)
 {
@@ -38,7 +25,5 @@ pugi::xml_node TCatalogueFile::Parse(const QByteArray &data, const QString &file
 
 QString TCatalogueFile::ElementText(const pugi::xml_node &node)
 {
-    QByteArray text;
-    collectText(node, text);
-    return QString::fromUtf8(text);
+    return GetElementText(node);
 }
