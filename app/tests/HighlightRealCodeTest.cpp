@@ -1,5 +1,7 @@
 #include "editor/TLineState.h"
 #include "editor/TSynLineOutput.h"
+#include "editor/TSynMultiSyn.h"
+#include "editor/TSynPHPSyn.h"
 #include "facade/TEditorChoice.h"
 #include "filetypes/TVYRAExtensions.h"
 #include "highlighter/TSynMultiSynPCRE.h"
@@ -11,9 +13,200 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
 #include <gtest/gtest.h>
 
 using namespace TestSupport;
+
+namespace {
+
+// The registries as the program sets them up from the shipped data.
+struct TShippedRegistries
+{
+    TShippedRegistries() : extensions(QString(), &registry)
+    {
+        AddDefaultHighlighter(registry, QStringLiteral("None"));
+        const QString shipped = sourceDir() + QStringLiteral("/data/shipped/");
+        InitialiseRegistries(registry, extensions, shipped + QStringLiteral("Highlighters/"), shipped,
+                             QStringLiteral("/nonexistent/"));
+        environment.highlighters = &registry;
+        environment.extensions = &extensions;
+        environment.userDataDir = QStringLiteral("/nonexistent/");
+    }
+
+    TIHighlighters registry{TSynMultiSynPCRE::factory()};
+    TVYRAExtensions extensions;
+    TVYRAEditorEnvironment environment;
+};
+
+// Every 1/count-th PHP file of WordPress in path order: the same sample on
+// every run.
+QStringList wordPressSample(int count)
+{
+    QStringList files;
+    QDirIterator it(QStringLiteral("/usr/share/wordpress"), {QStringLiteral("*.php")}, QDir::Files,
+                    QDirIterator::Subdirectories | QDirIterator::FollowSymlinks);
+    while (it.hasNext())
+        files << it.next();
+    files.sort();
+    QStringList sample;
+    for (int i = 0; i < count && !files.isEmpty(); ++i)
+        sample << files.at(qsizetype(i) * files.size() / count);
+    sample.removeDuplicates();
+    return sample;
+}
+
+// The class of every byte of each file after PHP's own tokenizer
+// (tests/data/php_token_classes.php): H inline HTML, T open or close tag,
+// S string, C comment, V variable, K other code, W whitespace of a tag (not
+// compared). One PHP process for all files. Short open tags count, as the
+// highlighter takes "<?" for a PHP block.
+QHash<QString, QByteArray> referenceClasses(const QStringList &files, QString *error)
+{
+    QProcess php;
+    php.start(QStringLiteral("/usr/bin/php"),
+              QStringList{QStringLiteral("-d"), QStringLiteral("short_open_tag=1"),
+                          QStringLiteral("-d"), QStringLiteral("memory_limit=1G"),
+                          sourceDir() + QStringLiteral("/app/tests/data/php_token_classes.php")}
+                  + files);
+    if (!php.waitForFinished(120000) || php.exitCode() != 0) {
+        *error = QString::fromUtf8(php.readAllStandardError()) + php.errorString();
+        return {};
+    }
+    QHash<QString, QByteArray> classes;
+    for (const QByteArray &line : php.readAllStandardOutput().split('\n')) {
+        const QJsonObject object = QJsonDocument::fromJson(line).object();
+        if (object.isEmpty())
+            continue;
+        QByteArray bytes;
+        for (const QString &run : object[QStringLiteral("runs")].toString().split(u' ', Qt::SkipEmptyParts))
+            bytes.append(run.mid(1).toInt(), run.at(0).toLatin1());
+        classes.insert(object[QStringLiteral("file")].toString(), bytes);
+    }
+    return classes;
+}
+
+// The reference class of every UTF-16 unit of the decoded text: the class of
+// the first byte of its character.
+QByteArray classesPerCharacter(const QByteArray &source, const QByteArray &byteClasses)
+{
+    QByteArray result;
+    result.reserve(source.size());
+    for (qsizetype i = 0; i < source.size(); ++i) {
+        const auto byte = quint8(source.at(i));
+        if ((byte & 0xc0) == 0x80)
+            continue;
+        const char cls = i < byteClasses.size() ? byteClasses.at(i) : '?';
+        result.append(cls);
+        if (byte >= 0xf0)
+            result.append(cls); // a surrogate pair
+    }
+    return result;
+}
+
+// What the highlighter's runs say in the same classes.
+class THighlightClasses
+{
+public:
+    explicit THighlightClasses(const TSynMultiSyn &multi)
+    {
+        for (int i = 0; i < multi.schemeCount(); ++i) {
+            const TScheme &scheme = multi.scheme(i);
+            const auto *php = dynamic_cast<const TSynPHPSyn *>(scheme.highlighter());
+            if (!php)
+                continue;
+            m_classes.insert(&scheme.markerAttributes(), 'T');
+            for (const auto &attribute : php->attributes())
+                m_classes.insert(attribute.get(), classOf(attribute->name()));
+        }
+    }
+
+    // Characters no run covers get '-', which matches no reference class.
+    QByteArray of(const QString &line, const TSynLineOutput &out) const
+    {
+        QByteArray result(line.size(), '-');
+        for (const TSynToken &token : out.tokens()) {
+            const char cls = m_classes.value(token.attribute, 'H');
+            for (int i = token.start; i < token.start + token.length && i < line.size(); ++i)
+                result[i] = cls;
+        }
+        return result;
+    }
+
+private:
+    static char classOf(const QString &name)
+    {
+        if (name == u"Tag")
+            return 'T';
+        if (name == u"String")
+            return 'S';
+        if (name == u"Comment" || name == u"Documentation")
+            return 'C';
+        if (name == u"Variable")
+            return 'V';
+        return 'K';
+    }
+
+    QHash<const TSynHighlighterAttributes *, char> m_classes;
+};
+
+struct TAgreement
+{
+    long long compared = 0;
+    long long agreed = 0;
+    QStringList examples; // the first disagreeing lines
+    QMap<QString, long long> filesWithDifferences;
+    double percent() const { return compared ? 100.0 * double(agreed) / double(compared) : 0.0; }
+};
+
+void compareFile(const QString &path, const QByteArray &byteClasses, const TSynCustomHighlighter &highlighter,
+                 const THighlightClasses &ours, TAgreement &agreement)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    const QByteArray source = file.readAll();
+    const QByteArray reference = classesPerCharacter(source, byteClasses);
+    const QString text = QString::fromUtf8(source);
+    ASSERT_EQ(reference.size(), text.size()) << path.toStdString();
+    TLineState state;
+    TSynLineOutput out;
+    qsizetype lineStart = 0;
+    int lineNumber = 0;
+    while (lineStart <= text.size()) {
+        qsizetype lineEnd = text.indexOf(u'\n', lineStart);
+        if (lineEnd < 0)
+            lineEnd = text.size();
+        QString line = text.mid(lineStart, lineEnd - lineStart);
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        ++lineNumber;
+        out.clear();
+        highlighter.highlightLine(line, state, out);
+        const QByteArray got = ours.of(line, out);
+        const QByteArray want = reference.mid(lineStart, line.size());
+        long long differing = 0;
+        for (qsizetype i = 0; i < line.size(); ++i) {
+            if (want.at(i) == 'W')
+                continue;
+            ++agreement.compared;
+            want.at(i) == got.at(i) ? ++agreement.agreed : ++differing;
+        }
+        if (differing > 0) {
+            agreement.filesWithDifferences[path] += differing;
+            if (agreement.examples.size() < 12)
+                agreement.examples << QStringLiteral("%1:%2\n  %3\n  want %4\n  got  %5")
+                                          .arg(path)
+                                          .arg(lineNumber)
+                                          .arg(line.left(160), QString::fromLatin1(want.left(160)),
+                                               QString::fromLatin1(got.left(160)));
+        }
+        lineStart = lineEnd + 1;
+    }
+}
+
+} // namespace
 
 // Every line of a real code base - WordPress's PHP, JavaScript and CSS - goes
 // through the highlighter the program picks for its extension. The runs of
@@ -21,17 +214,8 @@ using namespace TestSupport;
 // attribute, and the state carried to the next line must stay usable.
 TEST(HighlightRealCode, WordPressFilesGiveSoundRunsOnEveryLine)
 {
-    TIHighlighters registry(TSynMultiSynPCRE::factory());
-    TVYRAExtensions extensions(QString(), &registry);
-    AddDefaultHighlighter(registry, QStringLiteral("None"));
-    const QString shipped = sourceDir() + QStringLiteral("/data/shipped/");
-    InitialiseRegistries(registry, extensions, shipped + QStringLiteral("Highlighters/"), shipped,
-                         QStringLiteral("/nonexistent/"));
-
-    TVYRAEditorEnvironment environment;
-    environment.highlighters = &registry;
-    environment.extensions = &extensions;
-    environment.userDataDir = QStringLiteral("/nonexistent/");
+    TShippedRegistries shipped;
+    const TVYRAEditorEnvironment &environment = shipped.environment;
     QDirIterator files(QStringLiteral("/usr/share/wordpress"), {"*.php", "*.js", "*.css"}, QDir::Files,
                        QDirIterator::Subdirectories);
     int fileCount = 0;
@@ -69,4 +253,37 @@ TEST(HighlightRealCode, WordPressFilesGiveSoundRunsOnEveryLine)
     EXPECT_GT(fileCount, 100) << "the wordpress package provides the code base";
     EXPECT_GT(lineCount, 50000);
     EXPECT_GT(tokenCount, lineCount);
+}
+
+// The highlighting of a sample of 300 WordPress files against PHP's own
+// tokenizer, character by character: inline HTML (including the HTML,
+// JavaScript and CSS around PHP), open and close tags, strings, comments,
+// variables and other code must fall into the same class. PHP inside
+// <script>, <style> and attribute values is PHP.
+TEST(HighlightRealCode, PhpHighlightingAgreesWithPhpsTokenizer)
+{
+    ASSERT_TRUE(QFileInfo(QStringLiteral("/usr/bin/php")).isExecutable()) << "php-cli provides the reference";
+    const QStringList files = wordPressSample(1000);
+    ASSERT_GT(files.size(), 200) << "the wordpress package provides the sample";
+    QString error;
+    const QHash<QString, QByteArray> reference = referenceClasses(files, &error);
+    ASSERT_EQ(reference.size(), files.size()) << error.toStdString();
+
+    TShippedRegistries shipped;
+    TAgreement agreement;
+    for (const QString &path : files) {
+        const std::optional<TEditorChoice> choice = ChooseEditorForFile(path, shipped.environment);
+        ASSERT_TRUE(choice.has_value()) << path.toStdString();
+        const TSynMultiSyn *multi = choice->highlighter->MultiHighlighter();
+        ASSERT_TRUE(multi && choice->highlighter->IsMultiHighlighter()) << path.toStdString();
+        compareFile(path, reference.value(path), *choice->highlighter->EditorHighlighter(), THighlightClasses(*multi),
+                    agreement);
+    }
+    std::printf("characters compared: %lld, agreeing: %lld (%.4f%%), files with differences: %lld\n",
+                agreement.compared, agreement.agreed, agreement.percent(),
+                qlonglong(agreement.filesWithDifferences.size()));
+    for (auto it = agreement.filesWithDifferences.cbegin(); it != agreement.filesWithDifferences.cend(); ++it)
+        std::printf("  %s: %lld\n", qPrintable(it.key()), it.value());
+    EXPECT_GT(agreement.compared, 1000000);
+    EXPECT_GE(agreement.percent(), 100.0) << qPrintable(agreement.examples.join(u'\n'));
 }

@@ -7,7 +7,9 @@
 
 namespace {
 
-const QString kPhpOpenPattern = QStringLiteral("<\\?");
+// The whole open tag is the marker: "<?php" (followed by white space or the
+// line end), "<?=" or the short "<?".
+const QString kPhpOpenPattern = QStringLiteral("<\\?(?:=|(?i:php)(?=\\s|$))?");
 const QString kPhpClosePattern = QStringLiteral("\\?>");
 
 std::shared_ptr<IRegex> compileQuietly(const QString &pattern, bool caseSensitive)
@@ -145,44 +147,84 @@ QString TSynMultiSynPCRE::carriedOpener(const TLineState &state) const
     }
 }
 
+int TSynMultiSynPCRE::phpScheme() const
+{
+    for (int i = 0; i < schemeCount(); ++i) {
+        if (scheme(i).startExpr() == QLatin1String(PhpStartExpr) && scheme(i).isUsable())
+            return i;
+    }
+    return -1;
+}
+
+bool TSynMultiSynPCRE::holdsPhp(int index, int php) const
+{
+    return php >= 0 && index != php && !dynamic_cast<const TSynPHPSyn *>(scheme(index).highlighter());
+}
+
+TSynMultiSynPCRE::TFound TSynMultiSynPCRE::findFirstStart(const QString &text, int offset) const
+{
+    TFound found;
+    for (int i = 0; i < schemeCount(); ++i) {
+        if (scheme(i).isUsable() && findStart(scheme(i), text, offset, found.index, found.length)) {
+            found.scheme = i;
+            found.opens = true;
+            return found;
+        }
+    }
+    return {};
+}
+
 QList<TSynMarker> TSynMultiSynPCRE::scanMarkers(QStringView line, const TLineState &state) const
 {
     QList<TSynMarker> markers;
     const QString text = line.toString();
+    // PHP runs before anything else reads the page, so a PHP block may open
+    // inside any other scheme; that scheme goes on after the block.
+    const int php = phpScheme();
     int offset = 0;
     int open = state.scheme;
+    int suspended = state.suspendedScheme;
     // A string or comment still open from the line before hides close tags
     // in this line as well.
     const QString opener = carriedOpener(state);
     int blockStart = 0; // where the open scheme's text starts in this line
     while (offset < text.size()) {
-        int index = -1;
-        int length = 0;
-        int found = -1;
+        TFound found;
         try {
-            if (open >= 0) {
-                const QString lead = blockStart == 0 ? opener : QString();
-                if (findEnd(scheme(open), text, offset, lead + text.mid(blockStart),
-                            int(lead.size()) - blockStart, index, length))
-                    found = open;
+            if (open < 0) {
+                found = findFirstStart(text, offset);
             } else {
-                for (int i = 0; i < schemeCount() && found < 0; ++i) {
-                    if (scheme(i).isUsable() && findStart(scheme(i), text, offset, index, length))
-                        found = i;
+                const QString lead = blockStart == 0 ? opener : QString();
+                if (findEnd(scheme(open), text, offset, lead + text.mid(blockStart), int(lead.size()) - blockStart,
+                            found.index, found.length))
+                    found.scheme = open;
+                TFound inner;
+                if (holdsPhp(open, php) && findStart(scheme(php), text, offset, inner.index, inner.length)
+                    && (found.scheme < 0 || inner.index < found.index)) {
+                    found = inner;
+                    found.scheme = php;
+                    found.opens = true;
                 }
             }
         } catch (...) {
             // A pattern that fails while matching counts as no match.
-            found = -1;
+            found = {};
         }
-        if (found < 0)
+        if (found.scheme < 0)
             break;
-        addMarker(markers, found, index, length, QStringView(text).mid(index, length), open < 0);
-        offset = index + length;
-        open = open < 0 ? found : -1;
+        addMarker(markers, found.scheme, found.index, found.length, QStringView(text).mid(found.index, found.length),
+                  found.opens);
+        offset = found.index + found.length;
+        if (found.opens) {
+            suspended = open;
+            open = found.scheme;
+        } else {
+            open = suspended;
+            suspended = -1;
+        }
         blockStart = offset;
         // A match that consumes nothing would be found again at the same place.
-        if (length == 0)
+        if (found.length == 0)
             break;
     }
     return markers;

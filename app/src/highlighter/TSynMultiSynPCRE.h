@@ -12,7 +12,9 @@ class TPHPComments;
 // The program's multi-highlighter: scheme markers are found with the
 // regular-expression facade. "phpstartexpr" and "phpendexpr" stand for the PHP
 // open and close tags; a close tag inside a PHP string or block comment does
-// not end PHP. Each expression is compiled once, when it is set.
+// not end PHP. A PHP open tag inside another scheme (a script or style block)
+// opens PHP there, and that scheme goes on after the close tag. Each
+// expression is compiled once, when it is set.
 class TSynMultiSynPCRE : public TSynMultiSyn
 {
 public:
@@ -32,6 +34,14 @@ protected:
     QList<TSynMarker> scanMarkers(QStringView line, const TLineState &state) const override;
 
 private:
+    struct TFound
+    {
+        int scheme = -1;
+        int index = -1;
+        int length = 0;
+        bool opens = false;
+    };
+
     struct TCompiledScheme
     {
         QString startExpr;
@@ -50,6 +60,12 @@ private:
     bool findEnd(const TScheme &scheme, const QString &text, int offset, const QString &phpSource, int phpShift,
                  int &index, int &length) const;
     bool findStart(const TScheme &scheme, const QString &text, int offset, int &index, int &length) const;
+    // The first usable scheme in list order that has a start match.
+    TFound findFirstStart(const QString &text, int offset) const;
+    // The first usable scheme that opens with the PHP open tag; -1 if none.
+    int phpScheme() const;
+    // Whether a PHP block may open inside the scheme: any scheme but PHP's.
+    bool holdsPhp(int index, int php) const;
 
     mutable QHash<const TScheme *, TCompiledScheme> m_compiled;
 };
