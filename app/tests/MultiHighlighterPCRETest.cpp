@@ -305,6 +305,26 @@ TEST_F(MultiHighlighterTest, PhpInsideStyleAndAttributeValuesLeavesTheirStringsO
     EXPECT_EQ(styleAt(lines, QStringLiteral("</style>")), QStringLiteral("marker:Marker"));
 }
 
+// The scheme listed first wins a line, except that PHP, which nests in the
+// others, lets a block that starts before the open tag open first.
+TEST_F(MultiHighlighterTest, ScriptStartingBeforePhpOnTheSameLineOpensFirst)
+{
+    addPhp();
+    addScriptAndStyle();
+    EXPECT_EQ(styleAt({QStringLiteral("<script>var id = <?php echo $id; ?>; init(\"a\");</script><?php echo 2 ?>")},
+                      QStringLiteral("var id")),
+              QStringLiteral("javascript:Keyword"));
+    EXPECT_EQ(styleAt({QStringLiteral("<script>var id = <?php echo $id; ?>; init(\"a\");</script>")},
+                      QStringLiteral("$id")),
+              QStringLiteral("php:Variable"));
+    EXPECT_EQ(styleAt({QStringLiteral("<script>var id = <?php echo $id; ?>; init(\"a\");</script>")},
+                      QStringLiteral("\"a\"")),
+              QStringLiteral("javascript:String"));
+    // The start marker would swallow the PHP block: PHP comes first.
+    EXPECT_EQ(styleAt({QStringLiteral("<script src=\"<?php echo $u; ?>\">")}, QStringLiteral("$u")),
+              QStringLiteral("php:Variable"));
+}
+
 TEST_F(MultiHighlighterTest, LineEndStillEndsWhatALineEndEnds)
 {
     addPhp();

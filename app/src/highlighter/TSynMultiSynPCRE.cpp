@@ -161,17 +161,31 @@ bool TSynMultiSynPCRE::holdsPhp(int index, int php) const
     return php >= 0 && index != php && !dynamic_cast<const TSynPHPSyn *>(scheme(index).highlighter());
 }
 
-TSynMultiSynPCRE::TFound TSynMultiSynPCRE::findFirstStart(const QString &text, int offset) const
+TSynMultiSynPCRE::TFound TSynMultiSynPCRE::findFirstStart(const QString &text, int offset, int php) const
 {
     TFound found;
-    for (int i = 0; i < schemeCount(); ++i) {
+    for (int i = 0; i < schemeCount() && found.scheme < 0; ++i) {
         if (scheme(i).isUsable() && findStart(scheme(i), text, offset, found.index, found.length)) {
             found.scheme = i;
             found.opens = true;
-            return found;
         }
     }
-    return {};
+    if (found.scheme < 0 || found.scheme != php)
+        return found;
+    // PHP opens inside the other schemes as well, so one whose start marker
+    // lies wholly before the PHP open tag opens first ("<script>" and PHP
+    // later on the same line).
+    for (int i = 0; i < schemeCount(); ++i) {
+        TFound before;
+        if (i != php && scheme(i).isUsable() && holdsPhp(i, php)
+            && findStart(scheme(i), text, offset, before.index, before.length)
+            && before.index + before.length <= found.index) {
+            before.scheme = i;
+            before.opens = true;
+            return before;
+        }
+    }
+    return found;
 }
 
 QList<TSynMarker> TSynMultiSynPCRE::scanMarkers(QStringView line, const TLineState &state) const
@@ -192,7 +206,7 @@ QList<TSynMarker> TSynMultiSynPCRE::scanMarkers(QStringView line, const TLineSta
         TFound found;
         try {
             if (open < 0) {
-                found = findFirstStart(text, offset);
+                found = findFirstStart(text, offset, php);
             } else {
                 const QString lead = blockStart == 0 ? opener : QString();
                 if (findEnd(scheme(open), text, offset, lead + text.mid(blockStart), int(lead.size()) - blockStart,

@@ -13,8 +13,9 @@ class TPHPComments;
 // regular-expression facade. "phpstartexpr" and "phpendexpr" stand for the PHP
 // open and close tags; a close tag inside a PHP string or block comment does
 // not end PHP. A PHP open tag inside another scheme (a script or style block)
-// opens PHP there, and that scheme goes on after the close tag. Each
-// expression is compiled once, when it is set.
+// opens PHP there, and that scheme goes on after the close tag; so the PHP
+// scheme does not take precedence over a scheme that starts before the open
+// tag on the same line. Each expression is compiled once, when it is set.
 class TSynMultiSynPCRE : public TSynMultiSyn
 {
 public:
@@ -60,8 +61,10 @@ private:
     bool findEnd(const TScheme &scheme, const QString &text, int offset, const QString &phpSource, int phpShift,
                  int &index, int &length) const;
     bool findStart(const TScheme &scheme, const QString &text, int offset, int &index, int &length) const;
-    // The first usable scheme in list order that has a start match.
-    TFound findFirstStart(const QString &text, int offset) const;
+    // The first usable scheme in list order that has a start match; when
+    // that is PHP's (php), a scheme PHP nests in whose start marker ends
+    // before the PHP open tag takes its place.
+    TFound findFirstStart(const QString &text, int offset, int php) const;
     // The first usable scheme that opens with the PHP open tag; -1 if none.
     int phpScheme() const;
     // Whether a PHP block may open inside the scheme: any scheme but PHP's.
