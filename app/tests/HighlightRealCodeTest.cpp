@@ -206,6 +206,122 @@ void compareFile(const QString &path, const QByteArray &byteClasses, const TSynC
     }
 }
 
+// The attribute of every character of text, highlighted line by line.
+QList<const TSynHighlighterAttributes *> attributesOf(const TSynCustomHighlighter &highlighter, const QString &text)
+{
+    QList<const TSynHighlighterAttributes *> result(text.size(), nullptr);
+    TLineState state;
+    TSynLineOutput out;
+    for (qsizetype lineStart = 0; lineStart <= text.size();) {
+        qsizetype lineEnd = text.indexOf(u'\n', lineStart);
+        if (lineEnd < 0)
+            lineEnd = text.size();
+        out.clear();
+        highlighter.highlightLine(QStringView(text).mid(lineStart, lineEnd - lineStart), state, out);
+        for (const TSynToken &token : out.tokens()) {
+            for (int i = token.start; i < token.start + token.length; ++i)
+                result[lineStart + i] = token.attribute;
+        }
+        lineStart = lineEnd + 1;
+    }
+    return result;
+}
+
+// Compares the text around PHP blocks (the reference's inline HTML) as
+// highlighted in the file with the same text highlighted after the PHP blocks
+// were taken out, line breaks kept.
+void compareWithoutPhp(const QString &path, const QByteArray &byteClasses, const TSynCustomHighlighter &highlighter,
+                       TAgreement &agreement)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    const QByteArray source = file.readAll();
+    const QByteArray classes = classesPerCharacter(source, byteClasses);
+    const QString text = QString::fromUtf8(source);
+    ASSERT_EQ(classes.size(), text.size()) << path.toStdString();
+    QString stripped;
+    QList<int> origin;
+    for (int i = 0; i < text.size(); ++i) {
+        if (classes.at(i) == 'H' || text.at(i) == u'\n') {
+            stripped += text.at(i);
+            origin.append(i);
+        }
+    }
+    if (stripped.size() == text.size())
+        return;
+    const QList<const TSynHighlighterAttributes *> inFile = attributesOf(highlighter, text);
+    const QList<const TSynHighlighterAttributes *> alone = attributesOf(highlighter, stripped);
+    for (int j = 0; j < stripped.size(); ++j) {
+        const int i = origin.at(j);
+        if (classes.at(i) != 'H' || text.at(i).isSpace())
+            continue;
+        ++agreement.compared;
+        if (inFile.at(i) == alone.at(j)) {
+            ++agreement.agreed;
+            continue;
+        }
+        ++agreement.filesWithDifferences[path];
+        if (agreement.examples.size() < 12) {
+            const qsizetype lineStart = text.lastIndexOf(u'\n', i) + 1;
+            agreement.examples << QStringLiteral("%1 offset %2: %3 instead of %4\n  %5")
+                                      .arg(path)
+                                      .arg(i)
+                                      .arg(inFile.at(i) ? inFile.at(i)->name() : QStringLiteral("-"),
+                                           alone.at(j) ? alone.at(j)->name() : QStringLiteral("-"),
+                                           text.mid(lineStart, 160).section(u'\n', 0, 0));
+        }
+    }
+}
+
+// The sample and PHP's view of it, made once for the tests below.
+class PhpReferenceSample : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        files = new QStringList(wordPressSample(300));
+        QString error;
+        reference = new QHash<QString, QByteArray>(referenceClasses(*files, &error));
+        referenceError = new QString(error);
+    }
+    static void TearDownTestSuite()
+    {
+        delete files;
+        delete reference;
+        delete referenceError;
+    }
+    void SetUp() override
+    {
+        ASSERT_TRUE(QFileInfo(QStringLiteral("/usr/bin/php")).isExecutable()) << "php-cli provides the reference";
+        ASSERT_EQ(files->size(), 300) << "the wordpress package provides the sample";
+        ASSERT_EQ(reference->size(), files->size()) << referenceError->toStdString();
+    }
+    // The highlighter the program gives the file.
+    const TIHighlighter &highlighterFor(const QString &path)
+    {
+        const std::optional<TEditorChoice> choice = ChooseEditorForFile(path, shipped.environment);
+        EXPECT_TRUE(choice.has_value()) << path.toStdString();
+        return choice ? *choice->highlighter : *shipped.registry.DefaultHighlighter();
+    }
+    static void report(const char *what, const TAgreement &agreement)
+    {
+        std::printf("%s: characters compared: %lld, agreeing: %lld (%.4f%%), files with differences: %lld\n", what,
+                    agreement.compared, agreement.agreed, agreement.percent(),
+                    qlonglong(agreement.filesWithDifferences.size()));
+        for (auto it = agreement.filesWithDifferences.cbegin(); it != agreement.filesWithDifferences.cend(); ++it)
+            std::printf("  %s: %lld\n", qPrintable(it.key()), it.value());
+    }
+
+    static QStringList *files;
+    static QHash<QString, QByteArray> *reference;
+    static QString *referenceError;
+    TShippedRegistries shipped;
+};
+
+QStringList *PhpReferenceSample::files = nullptr;
+QHash<QString, QByteArray> *PhpReferenceSample::reference = nullptr;
+QString *PhpReferenceSample::referenceError = nullptr;
+
 } // namespace
 
 // Every line of a real code base - WordPress's PHP, JavaScript and CSS - goes
@@ -260,30 +376,29 @@ TEST(HighlightRealCode, WordPressFilesGiveSoundRunsOnEveryLine)
 // JavaScript and CSS around PHP), open and close tags, strings, comments,
 // variables and other code must fall into the same class. PHP inside
 // <script>, <style> and attribute values is PHP.
-TEST(HighlightRealCode, PhpHighlightingAgreesWithPhpsTokenizer)
+TEST_F(PhpReferenceSample, PhpHighlightingAgreesWithPhpsTokenizer)
 {
-    ASSERT_TRUE(QFileInfo(QStringLiteral("/usr/bin/php")).isExecutable()) << "php-cli provides the reference";
-    const QStringList files = wordPressSample(1000);
-    ASSERT_GT(files.size(), 200) << "the wordpress package provides the sample";
-    QString error;
-    const QHash<QString, QByteArray> reference = referenceClasses(files, &error);
-    ASSERT_EQ(reference.size(), files.size()) << error.toStdString();
-
-    TShippedRegistries shipped;
     TAgreement agreement;
-    for (const QString &path : files) {
-        const std::optional<TEditorChoice> choice = ChooseEditorForFile(path, shipped.environment);
-        ASSERT_TRUE(choice.has_value()) << path.toStdString();
-        const TSynMultiSyn *multi = choice->highlighter->MultiHighlighter();
-        ASSERT_TRUE(multi && choice->highlighter->IsMultiHighlighter()) << path.toStdString();
-        compareFile(path, reference.value(path), *choice->highlighter->EditorHighlighter(), THighlightClasses(*multi),
-                    agreement);
+    for (const QString &path : *files) {
+        const TIHighlighter &entry = highlighterFor(path);
+        const TSynMultiSyn *multi = entry.MultiHighlighter();
+        ASSERT_TRUE(multi && entry.IsMultiHighlighter()) << path.toStdString();
+        compareFile(path, reference->value(path), *entry.EditorHighlighter(), THighlightClasses(*multi), agreement);
     }
-    std::printf("characters compared: %lld, agreeing: %lld (%.4f%%), files with differences: %lld\n",
-                agreement.compared, agreement.agreed, agreement.percent(),
-                qlonglong(agreement.filesWithDifferences.size()));
-    for (auto it = agreement.filesWithDifferences.cbegin(); it != agreement.filesWithDifferences.cend(); ++it)
-        std::printf("  %s: %lld\n", qPrintable(it.key()), it.value());
+    report("PHP classes", agreement);
     EXPECT_GT(agreement.compared, 1000000);
+    EXPECT_GE(agreement.percent(), 100.0) << qPrintable(agreement.examples.join(u'\n'));
+}
+
+// A PHP block leaves the HTML, JavaScript and CSS around it as they were: a
+// string, comment or tag open before the block goes on after it, and a
+// script or style block whose start tag holds PHP is still one.
+TEST_F(PhpReferenceSample, PhpBlocksLeaveTheHighlightingAroundThemAlone)
+{
+    TAgreement agreement;
+    for (const QString &path : *files)
+        compareWithoutPhp(path, reference->value(path), *highlighterFor(path).EditorHighlighter(), agreement);
+    report("text around PHP", agreement);
+    EXPECT_GT(agreement.compared, 50000);
     EXPECT_GE(agreement.percent(), 100.0) << qPrintable(agreement.examples.join(u'\n'));
 }

@@ -325,6 +325,53 @@ TEST_F(MultiHighlighterTest, ScriptStartingBeforePhpOnTheSameLineOpensFirst)
               QStringLiteral("php:Variable"));
 }
 
+// "<style<?php echo $type_attr; ?>>": the start marker holds a PHP block,
+// which is PHP, and the block after it is still CSS.
+TEST_F(MultiHighlighterTest, PhpInsideAStartTagLeavesTheBlockToItsScheme)
+{
+    addPhp();
+    addScriptAndStyle();
+    const QStringList lines = {QStringLiteral("<style<?php echo $type_attr; ?>>"), QStringLiteral(".a { color: red; }"),
+                               QStringLiteral("</style><script type=\"text/html\" id=\"tmpl-<?= $t ?>-x\"><?php echo 1 ?>"),
+                               QStringLiteral("var b = 2;"), QStringLiteral("</script>")};
+    EXPECT_EQ(styleAt(lines, QStringLiteral("<style")), QStringLiteral("marker:Marker"));
+    EXPECT_EQ(styleAt(lines, QStringLiteral("$type_attr")), QStringLiteral("php:Variable"));
+    EXPECT_EQ(styleAt(lines, QStringLiteral("color")), QStringLiteral("css:Property"));
+    EXPECT_EQ(styleAt(lines, QStringLiteral("$t")), QStringLiteral("php:Variable"));
+    EXPECT_EQ(styleAt(lines, QStringLiteral("-x\">")), QStringLiteral("marker:Marker"));
+    EXPECT_EQ(styleAt(lines, QStringLiteral("echo 1")), QStringLiteral("php:Keyword"));
+    EXPECT_EQ(styleAt(lines, QStringLiteral("var b")), QStringLiteral("javascript:Keyword"));
+    ASSERT_EQ(states.size(), 5);
+    EXPECT_EQ(states[0].scheme, 1) << "the style block is open";
+    EXPECT_EQ(states[0].suspendedScheme, -1);
+    EXPECT_EQ(states[4].scheme, -1);
+
+    TLineState fresh;
+    TSynLineOutput out;
+    multi.highlightLine(lines[0], fresh, out);
+    EXPECT_EQ(out.foldDelta(), 1) << "one block opens; the PHP block opens and closes";
+}
+
+TEST_F(MultiHighlighterTest, PhpLeftOpenInAStartTagComesFirst)
+{
+    addPhp();
+    addScriptAndStyle();
+    const QStringList lines = {QStringLiteral("<style <?php if ($a) {"), QStringLiteral("} ?>>")};
+    EXPECT_EQ(styleAt(lines, QStringLiteral("$a")), QStringLiteral("php:Variable"));
+    EXPECT_EQ(states[0].scheme, 0);
+    EXPECT_EQ(states[1].scheme, -1);
+}
+
+// After "a" a slash divides; the PHP block in between does not change that.
+TEST_F(MultiHighlighterTest, ScriptKeepsWhetherASlashStartsARegularExpression)
+{
+    addPhp();
+    addScriptAndStyle();
+    const QStringList lines = {QStringLiteral("<script>"), QStringLiteral("x = a<?php echo 1 ?> / 2 / b;"),
+                               QStringLiteral("</script>")};
+    EXPECT_EQ(styleAt(lines, QStringLiteral("/ 2")), QStringLiteral("javascript:Symbol"));
+}
+
 TEST_F(MultiHighlighterTest, LineEndStillEndsWhatALineEndEnds)
 {
     addPhp();

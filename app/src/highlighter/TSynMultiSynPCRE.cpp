@@ -161,6 +161,25 @@ bool TSynMultiSynPCRE::holdsPhp(int index, int php) const
     return php >= 0 && index != php && !dynamic_cast<const TSynPHPSyn *>(scheme(index).highlighter());
 }
 
+QList<TSynMultiSynPCRE::TPhpBlock> TSynMultiSynPCRE::phpBlocks(const QString &text, int offset, int php) const
+{
+    QList<TPhpBlock> blocks;
+    TPhpBlock block;
+    while (offset < text.size() && findStart(scheme(php), text, offset, block.open, block.openLength)) {
+        const int code = block.open + block.openLength;
+        if (!findEnd(scheme(php), text, code, text.mid(code), -code, block.close, block.closeLength)) {
+            block.close = -1;
+            blocks.append(block);
+            break;
+        }
+        blocks.append(block);
+        offset = block.close + block.closeLength;
+        if (block.openLength == 0 || block.closeLength == 0)
+            break;
+    }
+    return blocks;
+}
+
 TSynMultiSynPCRE::TFound TSynMultiSynPCRE::findFirstStart(const QString &text, int offset, int php) const
 {
     TFound found;
@@ -173,19 +192,56 @@ TSynMultiSynPCRE::TFound TSynMultiSynPCRE::findFirstStart(const QString &text, i
     if (found.scheme < 0 || found.scheme != php)
         return found;
     // PHP opens inside the other schemes as well, so one whose start marker
-    // lies wholly before the PHP open tag opens first ("<script>" and PHP
-    // later on the same line).
+    // begins before the PHP open tag opens first ("<script>" and PHP later on
+    // the same line). Its marker may hold whole PHP blocks ("<style<?php echo
+    // $type; ?>>"): they are matched as blanks, as if they printed attributes.
+    const QList<TPhpBlock> blocks = phpBlocks(text, offset, php);
+    QString masked = text;
+    for (const TPhpBlock &block : blocks) {
+        if (block.close < 0) {
+            masked.truncate(block.open);
+            break;
+        }
+        masked.replace(block.open, block.close + block.closeLength - block.open,
+                       QString(block.close + block.closeLength - block.open, u' '));
+    }
     for (int i = 0; i < schemeCount(); ++i) {
         TFound before;
-        if (i != php && scheme(i).isUsable() && holdsPhp(i, php)
-            && findStart(scheme(i), text, offset, before.index, before.length)
-            && before.index + before.length <= found.index) {
-            before.scheme = i;
-            before.opens = true;
-            return before;
+        if (i == php || !scheme(i).isUsable() || !holdsPhp(i, php)
+            || !findStart(scheme(i), masked, offset, before.index, before.length) || before.index >= found.index)
+            continue;
+        const int end = before.index + before.length;
+        for (const TPhpBlock &block : blocks) {
+            if (block.close < 0 || block.open >= end)
+                break;
+            if (end < block.close + block.closeLength) // ends inside the block
+                return found;
+            before.inside.append(block);
         }
+        before.scheme = i;
+        before.opens = true;
+        return before;
     }
     return found;
+}
+
+void TSynMultiSynPCRE::addStartAroundPhp(QList<TSynMarker> &markers, const TFound &found, const QString &text,
+                                         int php)
+{
+    const QStringView view(text);
+    int pos = found.index;
+    for (const TPhpBlock &block : found.inside) {
+        if (pos == found.index)
+            addMarker(markers, found.scheme, pos, block.open - pos, view.mid(pos, block.open - pos), true);
+        else if (block.open > pos)
+            addMarkerPiece(markers, found.scheme, pos, block.open - pos, view.mid(pos, block.open - pos));
+        addMarker(markers, php, block.open, block.openLength, view.mid(block.open, block.openLength), true);
+        addMarker(markers, php, block.close, block.closeLength, view.mid(block.close, block.closeLength), false);
+        pos = block.close + block.closeLength;
+    }
+    const int end = found.index + found.length;
+    if (end > pos)
+        addMarkerPiece(markers, found.scheme, pos, end - pos, view.mid(pos, end - pos));
 }
 
 QList<TSynMarker> TSynMultiSynPCRE::scanMarkers(QStringView line, const TLineState &state) const
@@ -226,6 +282,14 @@ QList<TSynMarker> TSynMultiSynPCRE::scanMarkers(QStringView line, const TLineSta
         }
         if (found.scheme < 0)
             break;
+        if (!found.inside.isEmpty()) {
+            addStartAroundPhp(markers, found, text, php);
+            offset = found.index + found.length;
+            open = found.scheme;
+            suspended = -1;
+            blockStart = offset;
+            continue;
+        }
         addMarker(markers, found.scheme, found.index, found.length, QStringView(text).mid(found.index, found.length),
                   found.opens);
         offset = found.index + found.length;

@@ -15,7 +15,8 @@ class TPHPComments;
 // not end PHP. A PHP open tag inside another scheme (a script or style block)
 // opens PHP there, and that scheme goes on after the close tag; so the PHP
 // scheme does not take precedence over a scheme that starts before the open
-// tag on the same line. Each expression is compiled once, when it is set.
+// tag on the same line, even when PHP blocks stand inside its start marker.
+// Each expression is compiled once, when it is set.
 class TSynMultiSynPCRE : public TSynMultiSyn
 {
 public:
@@ -35,12 +36,24 @@ protected:
     QList<TSynMarker> scanMarkers(QStringView line, const TLineState &state) const override;
 
 private:
+    // A PHP block of one line: where its open and close tags stand; close is
+    // -1 when the block goes on past the line.
+    struct TPhpBlock
+    {
+        int open = -1;
+        int openLength = 0;
+        int close = -1;
+        int closeLength = 0;
+    };
+    // A marker found: its scheme, place, length and whether it opens; for a
+    // start marker that holds PHP blocks, those blocks.
     struct TFound
     {
         int scheme = -1;
         int index = -1;
         int length = 0;
         bool opens = false;
+        QList<TPhpBlock> inside;
     };
 
     struct TCompiledScheme
@@ -62,9 +75,17 @@ private:
                  int &index, int &length) const;
     bool findStart(const TScheme &scheme, const QString &text, int offset, int &index, int &length) const;
     // The first usable scheme in list order that has a start match; when
-    // that is PHP's (php), a scheme PHP nests in whose start marker ends
-    // before the PHP open tag takes its place.
+    // that is PHP's (php), a scheme PHP nests in whose start marker begins
+    // before the PHP open tag takes its place, PHP blocks inside the marker
+    // counting as blanks.
     TFound findFirstStart(const QString &text, int offset, int php) const;
+    // The PHP blocks of the line from offset on, up to the first that stays
+    // open past the line.
+    QList<TPhpBlock> phpBlocks(const QString &text, int offset, int php) const;
+    // The markers of a start marker that holds PHP blocks: its first part
+    // opens the scheme, each block opens and closes PHP, the parts between
+    // and after them are pieces of the marker.
+    static void addStartAroundPhp(QList<TSynMarker> &markers, const TFound &found, const QString &text, int php);
     // The first usable scheme that opens with the PHP open tag; -1 if none.
     int phpScheme() const;
     // Whether a PHP block may open inside the scheme: any scheme but PHP's.

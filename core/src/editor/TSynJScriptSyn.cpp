@@ -35,7 +35,7 @@ TSynJScriptSyn::TSynJScriptSyn()
 void TSynJScriptSyn::tokenize(QStringView line, TSynRange &range, TSynLineOutput &out) const
 {
     TSynLineScanner s(line);
-    bool regexAllowed = true;
+    bool regexAllowed = !(range.flags & RegexBarredFlag);
     while (!s.atEnd()) {
         switch (range.kind) {
         case rkComment: scanComment(s, range, out); break;
@@ -49,6 +49,7 @@ void TSynJScriptSyn::tokenize(QStringView line, TSynRange &range, TSynLineOutput
         default: scanCode(s, range, out, regexAllowed); break;
         }
     }
+    range.flags = regexAllowed ? quint16(range.flags & ~RegexBarredFlag) : quint16(range.flags | RegexBarredFlag);
 }
 
 void TSynJScriptSyn::scanCode(TSynLineScanner &s, TSynRange &range, TSynLineOutput &out,
@@ -178,7 +179,7 @@ void TSynJScriptSyn::endLine(TSynRange &range) const
     const bool string = range.kind == rkDoubleString || range.kind == rkSingleString;
     if (range.kind == rkLineComment || (string && !(range.flags & ContinuedFlag)))
         range.kind = rkCode;
-    range.flags &= quint16(~ContinuedFlag);
+    range.flags &= quint16(~(ContinuedFlag | RegexBarredFlag));
 }
 
 void TSynJScriptSyn::scanTemplate(TSynLineScanner &s, TSynRange &range, TSynLineOutput &out) const

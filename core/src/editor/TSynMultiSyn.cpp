@@ -45,7 +45,12 @@ void TSynMultiSyn::schemeChanged(const TScheme &) {}
 void TSynMultiSyn::addMarker(QList<TSynMarker> &markers, int scheme, int start, int length, QStringView text,
                              bool isOpenMarker)
 {
-    markers.append({scheme, start, length, text.toString(), isOpenMarker});
+    markers.append({scheme, start, length, text.toString(), isOpenMarker, false});
+}
+
+void TSynMultiSyn::addMarkerPiece(QList<TSynMarker> &markers, int scheme, int start, int length, QStringView text)
+{
+    markers.append({scheme, start, length, text.toString(), true, true});
 }
 
 void TSynMultiSyn::highlightLine(QStringView line, TLineState &state, TSynLineOutput &out) const
@@ -102,9 +107,11 @@ void TSynMultiSyn::highlightText(QStringView line, TLineState &state, TSynLineOu
         highlightSegment(line, pos, marker.start, state, out, false);
         out.setOffset(base);
         out.add(marker.start, marker.length, &scheme(marker.scheme).markerAttributes());
+        pos = marker.start + marker.length;
+        if (marker.isPiece)
+            continue;
         marker.isOpenMarker ? out.openFold() : out.closeFold();
         marker.isOpenMarker ? openScheme(state, marker.scheme) : closeScheme(state);
-        pos = marker.start + marker.length;
     }
     highlightSegment(line, pos, int(line.size()), state, out, lineEnds);
     out.setOffset(base);

@@ -49,6 +49,7 @@ protected:
     virtual QList<TSynMarker> scanMarkers(QStringView line, const TLineState &state) const = 0;
     static void addMarker(QList<TSynMarker> &markers, int scheme, int start, int length, QStringView text,
                           bool isOpenMarker);
+    static void addMarkerPiece(QList<TSynMarker> &markers, int scheme, int start, int length, QStringView text);
 
 private:
     void highlightText(QStringView line, TLineState &state, TSynLineOutput &out, bool lineEnds) const;
