@@ -11,6 +11,9 @@ namespace {
 // line end), "<?=" or the short "<?".
 const QString kPhpOpenPattern = QStringLiteral("<\\?(?:=|(?i:php)(?=\\s|$))?");
 const QString kPhpClosePattern = QStringLiteral("\\?>");
+// How far past a PHP open tag the start marker of a block holding it may
+// reach ("<script ... id="tmpl-<?php ... ?>-content">").
+constexpr int kStartTagReach = 2000;
 
 std::shared_ptr<IRegex> compileQuietly(const QString &pattern, bool caseSensitive)
 {
@@ -195,8 +198,11 @@ TSynMultiSynPCRE::TFound TSynMultiSynPCRE::findFirstStart(const QString &text, i
     // begins before the PHP open tag opens first ("<script>" and PHP later on
     // the same line). Its marker may hold whole PHP blocks ("<style<?php echo
     // $type; ?>>"): they are matched as blanks, as if they printed attributes.
-    const QList<TPhpBlock> blocks = phpBlocks(text, offset, php);
-    QString masked = text;
+    // Only the text a start tag can reach is looked at, so that a long line
+    // full of PHP blocks is not searched for them again at each marker.
+    const QString reach = text.left(found.index + kStartTagReach);
+    const QList<TPhpBlock> blocks = phpBlocks(reach, offset, php);
+    QString masked = reach;
     for (const TPhpBlock &block : blocks) {
         if (block.close < 0) {
             masked.truncate(block.open);
