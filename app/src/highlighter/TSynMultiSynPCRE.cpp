@@ -33,7 +33,7 @@ std::shared_ptr<IRegex> compileQuietly(const QString &pattern, bool caseSensitiv
 // PHP ends a line comment at "?>".
 bool hiddenInPhp(TPHPComments &comments, int pos, int length)
 {
-    comments.FullParse();
+    comments.ParseTo(pos + length);
     for (int i = 0; i < comments.GetCommentCount(); ++i) {
         const TPHPComment &entry = comments.GetComments(i);
         if (entry.Start <= pos && pos + length <= entry.End())
@@ -116,19 +116,21 @@ bool TSynMultiSynPCRE::findEnd(const TScheme &scheme, const QString &text, int o
         length = match->Length();
         return true;
     }
-    // The comment index covers the PHP code only; a hidden close tag is
-    // skipped for the next one.
+    // The comment index covers the PHP code only and is read only as far as
+    // the close tag looked at; a hidden close tag is skipped for the next one.
     TPHPComments comments;
     comments.SetSource(phpSource);
-    const std::shared_ptr<IMatchCollection> matches = pattern->Matches(rest);
-    for (int i = 0; matches && i < matches->Count(); ++i) {
-        const std::shared_ptr<IMatch> match = matches->Items(i);
+    for (int from = 0; from <= rest.size();) {
+        const std::shared_ptr<IMatch> match = pattern->Match(rest, from);
+        if (!match || !match->Success())
+            return false;
         const int at = offset + match->Index();
-        if (hiddenInPhp(comments, at + phpShift, match->Length()))
-            continue;
-        index = at;
-        length = match->Length();
-        return true;
+        if (!hiddenInPhp(comments, at + phpShift, match->Length())) {
+            index = at;
+            length = match->Length();
+            return true;
+        }
+        from = match->Index() + std::max(1, match->Length());
     }
     return false;
 }
@@ -197,25 +199,24 @@ TSynMultiSynPCRE::TFound TSynMultiSynPCRE::findFirstStart(const QString &text, i
     // PHP opens inside the other schemes as well, so one whose start marker
     // begins before the PHP open tag opens first ("<script>" and PHP later on
     // the same line). Its marker may hold whole PHP blocks ("<style<?php echo
-    // $type; ?>>"): they are matched as blanks, as if they printed attributes.
-    // Only the text a start tag can reach is looked at, so that a long line
-    // full of PHP blocks is not searched for them again at each marker.
+    // $type; ?>>"): they are matched again as blanks, as if they printed
+    // attributes. Only the text a start tag can reach is looked at.
     const QString reach = text.left(found.index + kStartTagReach);
-    const QList<TPhpBlock> blocks = phpBlocks(reach, offset, php);
-    QString masked = reach;
-    for (const TPhpBlock &block : blocks) {
-        if (block.close < 0) {
-            masked.truncate(block.open);
-            break;
-        }
-        masked.replace(block.open, block.close + block.closeLength - block.open,
-                       QString(block.close + block.closeLength - block.open, u' '));
-    }
+    QList<TPhpBlock> blocks;
+    QString masked;
     for (int i = 0; i < schemeCount(); ++i) {
         TFound before;
         if (i == php || !scheme(i).isUsable() || !holdsPhp(i, php)
-            || !findStart(scheme(i), masked, offset, before.index, before.length) || before.index >= found.index)
+            || !findStart(scheme(i), reach, offset, before.index, before.length) || before.index >= found.index)
             continue;
+        if (before.index + before.length > found.index) {
+            if (masked.isNull()) {
+                blocks = phpBlocks(reach, offset, php);
+                masked = blanked(reach, blocks);
+            }
+            if (!findStart(scheme(i), masked, offset, before.index, before.length) || before.index >= found.index)
+                continue;
+        }
         const int end = before.index + before.length;
         for (const TPhpBlock &block : blocks) {
             if (block.close < 0 || block.open >= end)
@@ -229,6 +230,20 @@ TSynMultiSynPCRE::TFound TSynMultiSynPCRE::findFirstStart(const QString &text, i
         return before;
     }
     return found;
+}
+
+QString TSynMultiSynPCRE::blanked(const QString &text, const QList<TPhpBlock> &blocks)
+{
+    QString result = text;
+    for (const TPhpBlock &block : blocks) {
+        if (block.close < 0) {
+            result.truncate(block.open);
+            break;
+        }
+        const int length = block.close + block.closeLength - block.open;
+        result.replace(block.open, length, QString(length, u' '));
+    }
+    return result;
 }
 
 void TSynMultiSynPCRE::addStartAroundPhp(QList<TSynMarker> &markers, const TFound &found, const QString &text,

@@ -82,6 +82,9 @@ private:
     // The PHP blocks of the line from offset on, up to the first that stays
     // open past the line.
     QList<TPhpBlock> phpBlocks(const QString &text, int offset, int php) const;
+    // text with the closed blocks blanked out, cut off where a block stays
+    // open.
+    static QString blanked(const QString &text, const QList<TPhpBlock> &blocks);
     // The markers of a start marker that holds PHP blocks: its first part
     // opens the scheme, each block opens and closes PHP, the parts between
     // and after them are pieces of the marker.
