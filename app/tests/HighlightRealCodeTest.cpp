@@ -168,3 +168,31 @@ TEST_F(PhpReferenceSample, PhpBlocksLeaveTheHighlightingAroundThemAlone)
     EXPECT_GT(agreement.compared, 50000);
     EXPECT_GE(agreement.percent(), 100.0) << qPrintable(agreement.examples.join(u'\n'));
 }
+
+// Older pages write their tags in capitals.
+TEST(ShippedMultiHighlighter, ScriptAndStyleTagsInAnyCaseOpenTheirBlocks)
+{
+    TShippedRegistries shipped;
+    const TIHighlighter *entry = shipped.registry.FindHighlighter(QStringLiteral("multi_htmlphpcssjavascript"));
+    ASSERT_NE(entry, nullptr);
+    const TSynCustomHighlighter *multi = entry->EditorHighlighter();
+    const QStringList lines = {QStringLiteral("<SCRIPT LANGUAGE=\"JavaScript\">"), QStringLiteral("var x = 1;"),
+                               QStringLiteral("</Script ><Style>b { color: red; }</STYLE>"),
+                               QStringLiteral("<scripts>var y;</scripts>")};
+    TLineState state;
+    QStringList names;
+    for (const QString &line : lines) {
+        TSynLineOutput out;
+        multi->highlightLine(line, state, out);
+        QString described;
+        for (const TSynToken &token : out.tokens())
+            described += token.attribute->name() + u' ';
+        names << described.trimmed();
+    }
+    EXPECT_EQ(names[0], QStringLiteral("Marker"));
+    EXPECT_TRUE(names[1].startsWith(QStringLiteral("Keyword"))) << names[1].toStdString();
+    EXPECT_TRUE(names[2].startsWith(QStringLiteral("Marker Marker Selector"))) << names[2].toStdString();
+    EXPECT_TRUE(names[2].endsWith(QStringLiteral("Marker"))) << names[2].toStdString();
+    EXPECT_FALSE(names[3].contains(QStringLiteral("Marker"))) << "no such element";
+    EXPECT_EQ(state.scheme, -1);
+}

@@ -230,13 +230,11 @@ TEST(ShippedFileTypes, OfferTheHtmlPhpCssJavaScriptMultiHighlighter)
     ASSERT_TRUE(multi && entry->IsMultiHighlighter());
     EXPECT_EQ(multi->defaultHighlighter(), highlighters.FindHighlighter("html")->GetHighlighter());
     const QList<std::pair<QString, QString>> expected = {
-        {"phpstartexpr", "php"}, {"<style[^>]*>", "css"}, {"<script[^>]*>", "javascript"}};
+        {"phpstartexpr", "php"}, {"<(?i:style)\\b[^>]*>", "css"}, {"<(?i:script)\\b[^>]*>", "javascript"}};
     ASSERT_EQ(multi->schemeCount(), expected.size());
     for (int i = 0; i < multi->schemeCount(); ++i) {
         EXPECT_EQ(multi->scheme(i).startExpr(), expected[i].first);
         EXPECT_EQ(multi->scheme(i).highlighter(), highlighters.FindHighlighter(expected[i].second)->GetHighlighter());
     }
-    const TIHighlighter *phpHtml = highlighters.FindHighlighter("multi_phphtml");
-    ASSERT_NE(phpHtml, nullptr) << "stored file types may still name it";
-    EXPECT_EQ(phpHtml->MultiHighlighter()->schemeCount(), 1);
+    EXPECT_NE(highlighters.FindHighlighter("multi_phphtml"), nullptr) << "stored file types may still name it";
 }
