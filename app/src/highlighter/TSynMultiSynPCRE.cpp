@@ -15,6 +15,13 @@ const QString kPhpClosePattern = QStringLiteral("\\?>");
 // reach ("<script ... id="tmpl-<?php ... ?>-content">").
 constexpr int kStartTagReach = 2000;
 
+// The text from a position on, without copying it: the patterns and the
+// comment index look at the rest of a long line many times.
+QString tail(const QString &text, int from)
+{
+    return QString::fromRawData(text.constData() + from, text.size() - from);
+}
+
 std::shared_ptr<IRegex> compileQuietly(const QString &pattern, bool caseSensitive)
 {
     if (pattern.isEmpty())
@@ -93,7 +100,7 @@ bool TSynMultiSynPCRE::findStart(const TScheme &scheme, const QString &text, int
         return false;
     // The text before a PHP block is not PHP, so a start is never checked
     // against PHP strings and comments.
-    const std::shared_ptr<IMatch> match = pattern->Match(text.mid(offset));
+    const std::shared_ptr<IMatch> match = pattern->Match(tail(text, offset));
     if (!match || !match->Success())
         return false;
     index = offset + match->Index();
@@ -101,13 +108,13 @@ bool TSynMultiSynPCRE::findStart(const TScheme &scheme, const QString &text, int
     return true;
 }
 
-bool TSynMultiSynPCRE::findEnd(const TScheme &scheme, const QString &text, int offset, const QString &phpSource,
-                               int phpShift, int &index, int &length) const
+bool TSynMultiSynPCRE::findEnd(const TScheme &scheme, const QString &text, int offset, const QString &lead,
+                               int blockStart, int &index, int &length) const
 {
     const auto &pattern = compiled(scheme).end;
     if (!pattern)
         return false;
-    const QString rest = text.mid(offset);
+    const QString rest = tail(text, offset);
     if (scheme.endExpr() != QLatin1String(PhpEndExpr)) {
         const std::shared_ptr<IMatch> match = pattern->Match(rest);
         if (!match || !match->Success())
@@ -119,7 +126,8 @@ bool TSynMultiSynPCRE::findEnd(const TScheme &scheme, const QString &text, int o
     // The comment index covers the PHP code only and is read only as far as
     // the close tag looked at; a hidden close tag is skipped for the next one.
     TPHPComments comments;
-    comments.SetSource(phpSource);
+    comments.SetSource(lead.isEmpty() ? tail(text, blockStart) : lead + text.mid(blockStart));
+    const int phpShift = int(lead.size()) - blockStart;
     for (int from = 0; from <= rest.size();) {
         const std::shared_ptr<IMatch> match = pattern->Match(rest, from);
         if (!match || !match->Success())
@@ -172,7 +180,7 @@ QList<TSynMultiSynPCRE::TPhpBlock> TSynMultiSynPCRE::phpBlocks(const QString &te
     TPhpBlock block;
     while (offset < text.size() && findStart(scheme(php), text, offset, block.open, block.openLength)) {
         const int code = block.open + block.openLength;
-        if (!findEnd(scheme(php), text, code, text.mid(code), -code, block.close, block.closeLength)) {
+        if (!findEnd(scheme(php), text, code, QString(), code, block.close, block.closeLength)) {
             block.close = -1;
             blocks.append(block);
             break;
@@ -201,7 +209,7 @@ TSynMultiSynPCRE::TFound TSynMultiSynPCRE::findFirstStart(const QString &text, i
     // the same line). Its marker may hold whole PHP blocks ("<style<?php echo
     // $type; ?>>"): they are matched again as blanks, as if they printed
     // attributes. Only the text a start tag can reach is looked at.
-    const QString reach = text.left(found.index + kStartTagReach);
+    const QString reach = QString::fromRawData(text.constData(), std::min<qsizetype>(text.size(), found.index + kStartTagReach));
     QList<TPhpBlock> blocks;
     QString masked;
     for (int i = 0; i < schemeCount(); ++i) {
@@ -279,16 +287,27 @@ QList<TSynMarker> TSynMultiSynPCRE::scanMarkers(QStringView line, const TLineSta
     // in this line as well.
     const QString opener = carriedOpener(state);
     int blockStart = 0; // where the open scheme's text starts in this line
+    // The end of a scheme that holds PHP blocks, once searched for from a
+    // place, stays where it is while the blocks inside are passed.
+    TFound holderEnd; // scheme < 0: none in the rest of the line
+    int holder = -1;
     while (offset < text.size()) {
         TFound found;
         try {
             if (open < 0) {
                 found = findFirstStart(text, offset, php);
+            } else if (open == holder && (holderEnd.scheme < 0 || holderEnd.index >= offset)) {
+                found = holderEnd;
             } else {
-                const QString lead = blockStart == 0 ? opener : QString();
-                if (findEnd(scheme(open), text, offset, lead + text.mid(blockStart), int(lead.size()) - blockStart,
-                            found.index, found.length))
+                if (findEnd(scheme(open), text, offset, blockStart == 0 ? opener : QString(), blockStart, found.index,
+                            found.length))
                     found.scheme = open;
+                if (holdsPhp(open, php)) {
+                    holder = open;
+                    holderEnd = found;
+                }
+            }
+            if (open >= 0) {
                 TFound inner;
                 if (holdsPhp(open, php) && findStart(scheme(php), text, offset, inner.index, inner.length)
                     && (found.scheme < 0 || inner.index < found.index)) {

@@ -67,11 +67,11 @@ private:
 
     const TCompiledScheme &compiled(const TScheme &scheme) const;
     QString carriedOpener(const TLineState &state) const;
-    // First match of the end pattern in text from offset; -1 when none.
-    // phpSource is the PHP code of the open block in this line, led by what
-    // reopens a string or comment carried over from the line before;
-    // phpShift maps its positions to the line's.
-    bool findEnd(const TScheme &scheme, const QString &text, int offset, const QString &phpSource, int phpShift,
+    // First match of the end pattern in text from offset. A PHP close tag
+    // inside a PHP string or comment is skipped: the PHP code of the open
+    // block starts at blockStart in this line, led by lead, which reopens a
+    // string or comment carried over from the line before.
+    bool findEnd(const TScheme &scheme, const QString &text, int offset, const QString &lead, int blockStart,
                  int &index, int &length) const;
     bool findStart(const TScheme &scheme, const QString &text, int offset, int &index, int &length) const;
     // The first usable scheme in list order that has a start match; when
