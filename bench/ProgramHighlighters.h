@@ -20,10 +20,10 @@ public:
                              QStringLiteral("/nonexistent/"));
     }
 
-    // The PHP/HTML multi-highlighter that .php files get.
+    // The HTML/PHP/CSS/JavaScript multi-highlighter that .php files get.
     TSynCustomHighlighter &phpHtml() const
     {
-        return *m_registry.FindHighlighter(QStringLiteral("multi_phphtml"))->EditorHighlighter();
+        return *m_registry.FindHighlighter(QStringLiteral("multi_htmlphpcssjavascript"))->EditorHighlighter();
     }
 
 private:

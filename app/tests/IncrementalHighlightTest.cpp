@@ -16,7 +16,8 @@ using namespace TestSupport;
 
 namespace {
 
-// The shipped PHP/HTML multi-highlighter, as the program registers it.
+// The shipped HTML/PHP/CSS/JavaScript multi-highlighter, as the program
+// registers it.
 class IncrementalHighlightTest : public ::testing::TestWithParam<unsigned>
 {
 protected:
@@ -26,7 +27,7 @@ protected:
         const QString shipped = sourceDir() + QStringLiteral("/data/shipped/");
         InitialiseRegistries(registry, extensions, shipped + QStringLiteral("Highlighters/"), shipped,
                              QStringLiteral("/nonexistent/"));
-        const TIHighlighter *entry = registry.FindHighlighter(QStringLiteral("multi_phphtml"));
+        const TIHighlighter *entry = registry.FindHighlighter(QStringLiteral("multi_htmlphpcssjavascript"));
         ASSERT_NE(entry, nullptr);
         multi = entry->EditorHighlighter();
     }

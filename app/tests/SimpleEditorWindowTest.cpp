@@ -80,13 +80,13 @@ TEST_F(SimpleEditorWindowTest, OpensReadableFilesAndReportsTheOthersThroughThePr
 TEST_F(SimpleEditorWindowTest, PhpFileGetsTheShippedMultiHighlighterThroughTheRegistries)
 {
     const QString text = QStringLiteral("<style>\nb { color: red; }\n</style>\n<?php\n$v = \"€😀\";\n?>\n"
-                                        "<script>\nlet s = `t ${x}`;\n</script>\n<p>Ende</p>");
+                                        "<script>\nlet s = `t ${x}`;\nlet u = \"<?= $url ?>/neu\";\n</script>\n<p>Ende</p>");
     window().openFiles({file("gemischt.php", text.toUtf8())});
     ASSERT_EQ(window().tabs()->count(), 1);
     TSimpleEditorPage *page = window().page(0);
     ASSERT_TRUE(page->EditorMode());
     TCodeEditor *editor = page->CodeEditor();
-    const TIHighlighter *multi = core->Highlighters()->FindHighlighter(QStringLiteral("multi_phphtml"));
+    const TIHighlighter *multi = core->Highlighters()->FindHighlighter(QStringLiteral("multi_htmlphpcssjavascript"));
     ASSERT_NE(multi, nullptr);
     EXPECT_EQ(editor->highlighter(), multi->EditorHighlighter());
 
@@ -96,6 +96,10 @@ TEST_F(SimpleEditorWindowTest, PhpFileGetsTheShippedMultiHighlighterThroughTheRe
     EXPECT_EQ(editor->attributeNameAt(int(text.indexOf(u"😀"))), QStringLiteral("String"));
     EXPECT_EQ(editor->attributeNameAt(int(text.indexOf(u"`t"))), QStringLiteral("Template"));
     EXPECT_EQ(editor->attributeNameAt(int(text.indexOf(u"<?php"))), QStringLiteral("Marker"));
+    EXPECT_EQ(editor->attributeNameAt(int(text.indexOf(u"$url"))), QStringLiteral("Variable"))
+        << "PHP inside the script is PHP";
+    EXPECT_EQ(editor->attributeNameAt(int(text.indexOf(u"/neu"))), QStringLiteral("String"))
+        << "the script's string goes on after it";
     EXPECT_EQ(editor->attributeNameAt(int(text.indexOf(u"p>Ende"))), QStringLiteral("Tag"));
 }
 

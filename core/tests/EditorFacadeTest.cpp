@@ -368,7 +368,7 @@ TEST(EditorChoice, ShippedDataChoosesModeAndHighlighter)
     const auto php = ChooseEditorForFile(QStringLiteral("/srv/www/index.php"), env);
     ASSERT_TRUE(php.has_value());
     EXPECT_TRUE(php->editorMode);
-    EXPECT_EQ(php->highlighter->ShortName(), "multi_phphtml");
+    EXPECT_EQ(php->highlighter->ShortName(), "multi_htmlphpcssjavascript");
     EXPECT_EQ(ChooseEditorForFile(QStringLiteral("style.CSS"), env)->highlighter->ShortName(), "css");
     EXPECT_FALSE(ChooseEditorForFile(QStringLiteral("brief.rtf"), env)->editorMode);
     EXPECT_FALSE(ChooseEditorForFile(QStringLiteral("README"), env).has_value());

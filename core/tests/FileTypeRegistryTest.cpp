@@ -1,3 +1,4 @@
+#include "editor/TSynMultiSyn.h"
 #include "filetypes/DialogFilters.h"
 #include "filetypes/TVYRAExtensions.h"
 #include "utils/VYRAExceptions.h"
@@ -204,8 +205,36 @@ TEST(ShippedFileTypes, LoadAgainstTheStandardHighlighters)
     for (const char *name : {"*.php", "*.html", "*.css", "*.js", "*.xml", "*.sql", "*.txt", "*.json", "*.md",
                              "*.htaccess", "*.ini", "*.sh", "*.qpg", "*.qtf"})
         EXPECT_NE(extensions.FindExtension(name), nullptr) << name;
-    EXPECT_EQ(extensions.FindExtension("*.php")->Group->DefaultHighlighter->ShortName(), "multi_phphtml");
+    for (const char *name : {"*.php", "*.phtml", "*.html", "*.htm"})
+        EXPECT_EQ(extensions.FindExtension(name)->Group->DefaultHighlighter->ShortName(), "multi_htmlphpcssjavascript")
+            << name;
     EXPECT_TRUE(extensions.FindExtension("*.php")->Group->DefaultHighlighter->IsMultiHighlighter());
     EXPECT_EQ(extensions.FindExtension("*.css")->Group->DefaultHighlighter->ShortName(), "css");
     EXPECT_EQ(extensions.FindExtension("*.php")->Group->GroupType, egtOfficial);
+}
+
+// HTML by default, PHP anywhere, CSS in <style> and JavaScript in <script>:
+// the multi-highlighter the studio's settings name for new documents.
+TEST(ShippedFileTypes, OfferTheHtmlPhpCssJavaScriptMultiHighlighter)
+{
+    TIHighlighters highlighters;
+    AddDefaultHighlighter(highlighters, QStringLiteral("Kein"));
+    AddStandardHighlighters(highlighters);
+    highlighters.InitialiseMultiHighlighters(sourceDir() + "/data/shipped/Highlighters/multihighlighter.xml");
+    QStringList names;
+    highlighters.ListHighlighters(names, false);
+    EXPECT_TRUE(names.contains("HTML/PHP/CSS/JavaScript")) << names.join(", ").toStdString();
+    const TIHighlighter *entry = highlighters.FindHighlighter("multi_htmlphpcssjavascript");
+    ASSERT_NE(entry, nullptr);
+    const TSynMultiSyn *multi = entry->MultiHighlighter();
+    ASSERT_TRUE(multi && entry->IsMultiHighlighter());
+    EXPECT_EQ(multi->defaultHighlighter(), highlighters.FindHighlighter("html")->GetHighlighter());
+    const QList<std::pair<QString, QString>> expected = {
+        {"phpstartexpr", "php"}, {"<(?i:style)\\b[^>]*>", "css"}, {"<(?i:script)\\b[^>]*>", "javascript"}};
+    ASSERT_EQ(multi->schemeCount(), expected.size());
+    for (int i = 0; i < multi->schemeCount(); ++i) {
+        EXPECT_EQ(multi->scheme(i).startExpr(), expected[i].first);
+        EXPECT_EQ(multi->scheme(i).highlighter(), highlighters.FindHighlighter(expected[i].second)->GetHighlighter());
+    }
+    EXPECT_NE(highlighters.FindHighlighter("multi_phphtml"), nullptr) << "stored file types may still name it";
 }

@@ -1,3 +1,9 @@
+#include "editor/TSynMultiSyn.h"
+#include "facade/TEditorChoice.h"
+#include "filetypes/TVYRAExtensions.h"
+#include "highlighters/StandardHighlighters.h"
+#include "highlighters/TIHighlighter.h"
+#include "highlighters/TIHighlighters.h"
 #include "settings/TTalvexStudioSettings.h"
 #include "ui/TScriptedPrompter.h"
 #include "TestSupport.h"
@@ -102,6 +108,23 @@ TEST_F(StudioSettingsTest, AFreshObjectHoldsTheStudioDefaults)
     // The inherited groups keep their framework defaults.
     EXPECT_EQ(settings.AutoSave()->Intervall, 60);
     EXPECT_EQ(settings.DateTimeFormats.size(), 8);
+}
+
+// A new document gets the default highlighter by its short name; the shipped
+// data must hold it, or every new document would fall back to plain text.
+TEST_F(StudioSettingsTest, TheDefaultHighlighterIsAShippedMultiHighlighter)
+{
+    TTalvexStudioSettings settings(file(), true);
+    TIHighlighters highlighters;
+    AddDefaultHighlighter(highlighters, QStringLiteral("Kein"));
+    TVYRAExtensions extensions(QString(), &highlighters);
+    const QString shipped = TestSupport::sourceDir() + QStringLiteral("/data/shipped");
+    InitialiseRegistries(highlighters, extensions, shipped + QStringLiteral("/Highlighters"), shipped,
+                         m_dir.path());
+    const TIHighlighter *entry = highlighters.FindHighlighter(settings.DefaultEditor()->DefaultHighlighter);
+    ASSERT_NE(entry, nullptr);
+    EXPECT_TRUE(entry->IsMultiHighlighter());
+    EXPECT_EQ(entry->MultiHighlighter()->schemeCount(), 3);
 }
 
 TEST_F(StudioSettingsTest, ResettingTwiceKeepsOneSetOfDefaultItems)

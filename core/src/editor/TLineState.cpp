@@ -7,5 +7,6 @@ size_t qHash(const TSynRange &range, size_t seed) noexcept
 
 size_t qHash(const TLineState &state, size_t seed) noexcept
 {
-    return qHashMulti(seed, state.scheme, state.foldLevel, state.range, state.outerRange);
+    return qHashMulti(seed, state.scheme, state.foldLevel, state.suspendedScheme, state.range, state.outerRange,
+                      state.suspendedRange);
 }

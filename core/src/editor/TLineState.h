@@ -20,13 +20,19 @@ struct VYRA_EXPORT TSynRange
 
 // The whole state at a line boundary: the open scheme of a multi-highlighter
 // (-1 = none), the range of the highlighter that is active inside that scheme,
-// the range of the default (outer) highlighter, and the fold level.
+// the range of the default (outer) highlighter, and the fold level. A PHP
+// block may open inside another scheme (a script or style block); that
+// scheme is then suspended with the range its highlighter had, and goes on
+// from there when PHP ends. The table of line states keeps what does not fit
+// into the editor's integer per line.
 struct VYRA_EXPORT TLineState
 {
     qint16 scheme = -1;
     qint16 foldLevel = 0;
+    qint16 suspendedScheme = -1;
     TSynRange range;
     TSynRange outerRange;
+    TSynRange suspendedRange;
 
     bool operator==(const TLineState &other) const = default;
 };

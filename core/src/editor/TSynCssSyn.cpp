@@ -2,7 +2,10 @@
 
 namespace {
 
-constexpr int MaxRuleLevels = 15;
+// Levels beyond this count as holding declarations; the flag bits above
+// them mark open comments and strings.
+constexpr int MaxRuleLevels = 13;
+constexpr quint16 StringFlags = TSynCssSyn::DoubleStringFlag | TSynCssSyn::SingleStringFlag;
 
 bool levelHoldsRules(const TSynRange &range, int level)
 {
@@ -30,9 +33,23 @@ void TSynCssSyn::tokenize(QStringView line, TSynRange &range, TSynLineOutput &ou
     while (!s.atEnd()) {
         if (range.flags & CommentFlag)
             scanComment(s, range, out);
+        else if (range.flags & StringFlags)
+            scanString(s, range, out, s.pos());
         else
             scanToken(s, range, out);
     }
+}
+
+void TSynCssSyn::endLine(TSynRange &range) const
+{
+    range.flags &= quint16(~StringFlags);
+}
+
+void TSynCssSyn::scanString(TSynLineScanner &s, TSynRange &range, TSynLineOutput &out, int start) const
+{
+    if (s.scanQuoted(range.flags & DoubleStringFlag ? u'"' : u'\'', true))
+        range.flags &= quint16(~StringFlags);
+    out.add(start, s.pos() - start, m_string);
 }
 
 void TSynCssSyn::scanComment(TSynLineScanner &s, TSynRange &range, TSynLineOutput &out) const
@@ -89,8 +106,8 @@ void TSynCssSyn::scanToken(TSynLineScanner &s, TSynRange &range, TSynLineOutput 
         out.add(start, 2, m_comment);
     } else if (c == u'"' || c == u'\'') {
         s.advance();
-        s.scanQuoted(c, true);
-        out.add(start, s.pos() - start, m_string);
+        range.flags |= c == u'"' ? DoubleStringFlag : SingleStringFlag;
+        scanString(s, range, out, start);
     } else if (c == u'@') {
         s.advance();
         s.scanIdentifier(u"-");

@@ -49,7 +49,20 @@ TSynHighlighterAttributes *TSynCustomHighlighter::addAttribute(const QString &na
     return m_attributes.back().get();
 }
 
+void TSynCustomHighlighter::highlightPart(QStringView part, TLineState &state, TSynLineOutput &out) const
+{
+    highlightLine(part, state, out);
+}
+
 void TSynLineHighlighter::highlightLine(QStringView line, TLineState &state, TSynLineOutput &out) const
 {
     tokenize(line, state.range, out);
+    endLine(state.range);
 }
+
+void TSynLineHighlighter::highlightPart(QStringView part, TLineState &state, TSynLineOutput &out) const
+{
+    tokenize(part, state.range, out);
+}
+
+void TSynLineHighlighter::endLine(TSynRange &) const {}

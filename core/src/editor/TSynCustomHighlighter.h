@@ -35,6 +35,12 @@ public:
     // Highlights one line (without its line break). state is the state at the
     // line's start on entry and at its end on return.
     virtual void highlightLine(QStringView line, TLineState &state, TSynLineOutput &out) const = 0;
+    // Highlights a piece of a line after which the line goes on in another
+    // language (the text before a PHP block): what the line's end would
+    // close - a line comment, an unterminated string - stays open, so that
+    // the text after the block continues it. The base takes the piece for a
+    // line.
+    virtual void highlightPart(QStringView part, TLineState &state, TSynLineOutput &out) const;
 
     // The attributes of this highlighter.
     const std::vector<std::unique_ptr<TSynHighlighterAttributes>> &attributes() const { return m_attributes; }
@@ -68,5 +74,10 @@ public:
     using TSynCustomHighlighter::TSynCustomHighlighter;
 
     void highlightLine(QStringView line, TLineState &state, TSynLineOutput &out) const final;
+    void highlightPart(QStringView part, TLineState &state, TSynLineOutput &out) const final;
     virtual void tokenize(QStringView line, TSynRange &range, TSynLineOutput &out) const = 0;
+
+protected:
+    // The end of the line reached: closes what a line break ends.
+    virtual void endLine(TSynRange &range) const;
 };

@@ -35,16 +35,21 @@ TSynJScriptSyn::TSynJScriptSyn()
 void TSynJScriptSyn::tokenize(QStringView line, TSynRange &range, TSynLineOutput &out) const
 {
     TSynLineScanner s(line);
-    bool regexAllowed = true;
+    bool regexAllowed = !(range.flags & RegexBarredFlag);
     while (!s.atEnd()) {
         switch (range.kind) {
         case rkComment: scanComment(s, range, out); break;
+        case rkLineComment:
+            out.add(s.pos(), s.size() - s.pos(), m_comment);
+            s.skipToEnd();
+            break;
         case rkTemplate: scanTemplate(s, range, out); break;
         case rkDoubleString:
         case rkSingleString: scanString(s, range, out); break;
         default: scanCode(s, range, out, regexAllowed); break;
         }
     }
+    range.flags = regexAllowed ? quint16(range.flags & ~RegexBarredFlag) : quint16(range.flags | RegexBarredFlag);
 }
 
 void TSynJScriptSyn::scanCode(TSynLineScanner &s, TSynRange &range, TSynLineOutput &out,
@@ -59,6 +64,7 @@ void TSynJScriptSyn::scanCode(TSynLineScanner &s, TSynRange &range, TSynLineOutp
     }
     bool nextAllowsRegex = false;
     if (s.lookingAt(u"//")) {
+        range.kind = rkLineComment;
         s.skipToEnd();
         out.add(start, s.pos() - start, m_comment);
     } else if (s.lookingAt(u"/*")) {
@@ -161,9 +167,19 @@ void TSynJScriptSyn::scanString(TSynLineScanner &s, TSynRange &range, TSynLineOu
     bool continues = false;
     const bool closed = s.scanQuoted(range.kind == rkDoubleString ? u'"' : u'\'', true, &continues);
     out.add(start, s.pos() - start, m_string);
-    // An unterminated string ends at the line end unless a backslash continues it.
-    if (closed || !continues)
+    range.flags = continues ? quint16(range.flags | ContinuedFlag) : quint16(range.flags & ~ContinuedFlag);
+    if (closed)
         range.kind = rkCode;
+}
+
+void TSynJScriptSyn::endLine(TSynRange &range) const
+{
+    // A line comment ends with the line, and so does a string unless a
+    // backslash continues it.
+    const bool string = range.kind == rkDoubleString || range.kind == rkSingleString;
+    if (range.kind == rkLineComment || (string && !(range.flags & ContinuedFlag)))
+        range.kind = rkCode;
+    range.flags &= quint16(~(ContinuedFlag | RegexBarredFlag));
 }
 
 void TSynJScriptSyn::scanTemplate(TSynLineScanner &s, TSynRange &range, TSynLineOutput &out) const

@@ -45,36 +45,80 @@ void TSynMultiSyn::schemeChanged(const TScheme &) {}
 void TSynMultiSyn::addMarker(QList<TSynMarker> &markers, int scheme, int start, int length, QStringView text,
                              bool isOpenMarker)
 {
-    markers.append({scheme, start, length, text.toString(), isOpenMarker});
+    markers.append({scheme, start, length, text.toString(), isOpenMarker, false});
+}
+
+void TSynMultiSyn::addMarkerPiece(QList<TSynMarker> &markers, int scheme, int start, int length, QStringView text)
+{
+    markers.append({scheme, start, length, text.toString(), true, true});
 }
 
 void TSynMultiSyn::highlightLine(QStringView line, TLineState &state, TSynLineOutput &out) const
 {
-    // A line state from before a scheme was removed or disabled.
-    if (state.scheme >= schemeCount() || (state.scheme >= 0 && !scheme(state.scheme).isUsable())) {
+    highlightText(line, state, out, true);
+}
+
+void TSynMultiSyn::highlightPart(QStringView part, TLineState &state, TSynLineOutput &out) const
+{
+    highlightText(part, state, out, false);
+}
+
+void TSynMultiSyn::dropStaleSchemes(TLineState &state) const
+{
+    auto stale = [this](int index) { return index >= schemeCount() || (index >= 0 && !scheme(index).isUsable()); };
+    if (stale(state.scheme)) {
         state.scheme = -1;
         state.range = {};
     }
+    if (state.scheme < 0 || stale(state.suspendedScheme)) {
+        state.suspendedScheme = -1;
+        state.suspendedRange = {};
+    }
+}
+
+void TSynMultiSyn::openScheme(TLineState &state, int index)
+{
+    if (state.scheme >= 0) {
+        state.suspendedScheme = state.scheme;
+        state.suspendedRange = state.range;
+    }
+    state.scheme = qint16(index);
+    state.range = {};
+}
+
+void TSynMultiSyn::closeScheme(TLineState &state)
+{
+    state.scheme = state.suspendedScheme;
+    state.range = state.suspendedRange;
+    state.suspendedScheme = -1;
+    state.suspendedRange = {};
+}
+
+void TSynMultiSyn::highlightText(QStringView line, TLineState &state, TSynLineOutput &out, bool lineEnds) const
+{
+    // A line state from before a scheme was removed or disabled.
+    dropStaleSchemes(state);
     const QList<TSynMarker> markers = scanMarkers(line, state);
     const int base = out.offset();
     int pos = 0;
     for (const TSynMarker &marker : markers) {
         if (marker.scheme < 0 || marker.scheme >= schemeCount() || marker.start < pos)
             continue;
-        highlightSegment(line, pos, marker.start, state, out);
+        highlightSegment(line, pos, marker.start, state, out, false);
         out.setOffset(base);
         out.add(marker.start, marker.length, &scheme(marker.scheme).markerAttributes());
-        marker.isOpenMarker ? out.openFold() : out.closeFold();
-        state.scheme = qint16(marker.isOpenMarker ? marker.scheme : -1);
-        state.range = {};
         pos = marker.start + marker.length;
+        if (marker.isPiece)
+            continue;
+        marker.isOpenMarker ? out.openFold() : out.closeFold();
+        marker.isOpenMarker ? openScheme(state, marker.scheme) : closeScheme(state);
     }
-    highlightSegment(line, pos, int(line.size()), state, out);
+    highlightSegment(line, pos, int(line.size()), state, out, lineEnds);
     out.setOffset(base);
 }
 
-void TSynMultiSyn::highlightSegment(QStringView line, int from, int to, TLineState &state,
-                                    TSynLineOutput &out) const
+void TSynMultiSyn::highlightSegment(QStringView line, int from, int to, TLineState &state, TSynLineOutput &out,
+                                    bool lineEnds) const
 {
     const int base = out.offset();
     out.setOffset(base + from);
@@ -86,7 +130,8 @@ void TSynMultiSyn::highlightSegment(QStringView line, int from, int to, TLineSta
     } else {
         TLineState inner;
         inner.range = inScheme ? state.range : state.outerRange;
-        highlighter->highlightLine(line.mid(from, to - from), inner, out);
+        const QStringView segment = line.mid(from, to - from);
+        lineEnds ? highlighter->highlightLine(segment, inner, out) : highlighter->highlightPart(segment, inner, out);
         (inScheme ? state.range : state.outerRange) = inner.range;
     }
     out.setOffset(base);

@@ -12,7 +12,9 @@
 // scanned for scheme markers (the step a descendant supplies); the text
 // between markers goes to the highlighter in charge, the markers get their
 // scheme's marker attributes. The open scheme and both highlighters' ranges
-// are carried from line to line in the line state.
+// are carried from line to line in the line state. An open marker while a
+// scheme is open suspends that scheme with its range; the next close marker
+// ends the inner scheme and the suspended one goes on where it stopped.
 class VYRA_EXPORT TSynMultiSyn : public TSynCustomHighlighter
 {
 public:
@@ -30,6 +32,7 @@ public:
     void moveScheme(int from, int to);
 
     void highlightLine(QStringView line, TLineState &state, TSynLineOutput &out) const override;
+    void highlightPart(QStringView part, TLineState &state, TSynLineOutput &out) const override;
     QList<const TSynHighlighterAttributes *> allAttributes() const override;
 
     // Called before a scheme takes a new start or end expression; raises to
@@ -41,13 +44,21 @@ public:
 protected:
     // The markers of one line in order. state is the state at the line's
     // start: state.scheme is the open scheme (-1 = none), state.range the
-    // range of its highlighter. Must not raise.
+    // range of its highlighter, state.suspendedScheme the scheme a close
+    // marker returns to (-1 = none). Must not raise.
     virtual QList<TSynMarker> scanMarkers(QStringView line, const TLineState &state) const = 0;
     static void addMarker(QList<TSynMarker> &markers, int scheme, int start, int length, QStringView text,
                           bool isOpenMarker);
+    static void addMarkerPiece(QList<TSynMarker> &markers, int scheme, int start, int length, QStringView text);
 
 private:
-    void highlightSegment(QStringView line, int from, int to, TLineState &state, TSynLineOutput &out) const;
+    void highlightText(QStringView line, TLineState &state, TSynLineOutput &out, bool lineEnds) const;
+    // lineEnds: the segment reaches the end of the line.
+    void highlightSegment(QStringView line, int from, int to, TLineState &state, TSynLineOutput &out,
+                          bool lineEnds) const;
+    void dropStaleSchemes(TLineState &state) const;
+    static void openScheme(TLineState &state, int index);
+    static void closeScheme(TLineState &state);
 
     TSynCustomHighlighter *m_defaultHighlighter = nullptr;
     std::vector<std::unique_ptr<TScheme>> m_schemes;

@@ -105,10 +105,7 @@ void TSynPHPSyn::scanWord(TSynLineScanner &s, TSynLineOutput &out) const
     const int start = s.pos();
     s.scanIdentifier(u"\\");
     const QStringView word = s.text(start, s.pos());
-    // In a multi-highlighter the scheme marker is "<?", so the "php" of the
-    // open tag arrives as the first word of the segment.
-    const bool openTagRest = start == 0 && out.offset() > 0 && word.compare(u"php", Qt::CaseInsensitive) == 0;
-    out.add(start, int(word.size()), openTagRest ? m_tag : m_keywords.contains(word) ? m_keyword : m_identifier);
+    out.add(start, int(word.size()), m_keywords.contains(word) ? m_keyword : m_identifier);
 }
 
 void TSynPHPSyn::scanLineComment(TSynLineScanner &s, TSynRange &range, TSynLineOutput &out) const
