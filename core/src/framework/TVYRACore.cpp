@@ -8,6 +8,7 @@
 #include "utils/FileUtils.h"
 #include "settings/TVYRARegistry.h"
 #include "ui/TPrompter.h"
+#include "projects/TVYRAProjectGroupList.h"
 #include "utils/TEventList.h"
 #include "utils/VersionInfo.h"
 
@@ -84,6 +85,8 @@ TVYRACore::TVYRACore(const TVYRACoreConfig &config)
     m_classes = config.classes;
     if (!m_classes.settings)
         m_classes.settings = TVYRASettings::defaultFactory();
+    if (!m_classes.projectGroups)
+        m_classes.projectGroups = TVYRAProjectGroupItems::DefaultFactory();
     m_dirs.setAppDir(config.appDir);
     UpdateAllDataDirectories(config.appDataDir, config.userDataDir, true);
     m_ciphers = std::make_shared<TCipherList>(m_dirs.CipherDir, config.initNow);
@@ -93,6 +96,8 @@ TVYRACore::TVYRACore(const TVYRACoreConfig &config)
     AddDefaultHighlighter(*m_highlighters, m_defaultHighlighterName);
     m_extensions = std::make_shared<TVYRAExtensions>(m_dirs.AppDir, m_highlighters.get());
     UpdateTemplateList();
+    m_projectEvents = std::make_shared<TVYRAProjectEvents>();
+    m_projectGroups = std::make_shared<TVYRAProjectGroupList>(nullptr, m_projectEvents.get());
     TVYRAFileTypeRecognizers::markCoreConstructed();
 }
 
@@ -120,6 +125,9 @@ TVYRACore::TVYRACore(TVYRACore *source)
     m_highlighters = source->m_highlighters;
     m_extensions = source->m_extensions;
     m_ciphers = source->m_ciphers;
+    // Shared, since the shared group list points to them.
+    m_projectEvents = source->m_projectEvents;
+    m_projectGroups = source->m_projectGroups;
 }
 
 TVYRACore::~TVYRACore()
@@ -127,6 +135,8 @@ TVYRACore::~TVYRACore()
     // File types refer to the highlighters: they go first.
     m_extensions.reset();
     m_highlighters.reset();
+    // The groups go before the events they point to.
+    m_projectGroups.reset();
 }
 
 TIHighlighter *TVYRACore::GetDefaultHighlighter() const
