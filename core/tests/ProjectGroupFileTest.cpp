@@ -97,6 +97,18 @@ TEST(ProjectGroupFile, EmptyAndBlankTargetsGetTheWholeStructure)
     }
 }
 
+TEST(ProjectGroupFile, SavingWithoutANameFails)
+{
+    for (const QString &name : {QString(), QStringLiteral("  ")}) {
+        TVYRAProjectGroupItems group(nullptr, name, false);
+        group.SetProjectName("Ohne Namen");
+        const TDocumentResult result = group.Save();
+        EXPECT_FALSE(result.ok);
+        EXPECT_TRUE(result.errorText.contains("Ohne Namen"));
+        EXPECT_TRUE(group.Modified());
+    }
+}
+
 TEST(ProjectGroupFile, ForeignRootIsAFailureThatKeepsFileAndModified)
 {
     QTemporaryDir dir;

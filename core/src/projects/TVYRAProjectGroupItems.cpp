@@ -672,8 +672,9 @@ QByteArray TVYRAProjectGroupItems::SaveToBytes() const
 TDocumentResult TVYRAProjectGroupItems::Save(const QString &fileName)
 {
     const QString target = fileName.isEmpty() ? m_fileName : fileName;
-    if (target.isEmpty())
-        return TDocumentResult::failure(QStringLiteral("Das Projekt „%1“ hat noch keinen Dateinamen.").arg(m_projectName));
+    if (target.trimmed().isEmpty())
+        return TDocumentResult::failure(
+            QStringLiteral("Das Projekt „%1“ wurde nicht gespeichert: Es hat noch keinen Dateinamen.").arg(m_projectName));
     const QString recognizer = TVYRAFileTypeRecognizers::get(ftProject);
     if (!IsValidXmlName(recognizer))
         return TDocumentResult::failure(
