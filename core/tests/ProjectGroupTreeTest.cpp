@@ -409,3 +409,23 @@ TEST_F(ProjectTree, MoveBetweenGroups)
     // The other group does not synchronise: the file stays.
     EXPECT_EQ(a->PhysicalFileName(), web + "css/a.css");
 }
+
+TEST_F(ProjectTree, CollisionOverwriteReplacesAFolderAsAWhole)
+{
+    // css/fonts is moved onto img/fonts: the old folder goes to the trash with its content.
+    TVYRAProjectGroupItem *moving = node(group->AddItem("fonts", web + "css/fonts", pitFolder, css, false), css);
+    TVYRAProjectGroupItem *existing = node(group->AddItem("fonts", web + "img/fonts", pitFolder, img, false), img);
+    TVYRAProjectGroupItem *newFont = file("css/fonts/new.woff", moving, "new");
+    TVYRAProjectGroupItem *oldFont = file("img/fonts/old.woff", existing, "old");
+    documents.Open(oldFont);
+    documents.Open(newFont);
+    collideWith(racOverwrite);
+    ASSERT_TRUE(group->MoveItem(moving, img).ok);
+    EXPECT_EQ(img->GetCount(), 1);
+    EXPECT_EQ(newFont->PhysicalFileName(), web + "img/fonts/new.woff");
+    EXPECT_EQ(newFont->GetDocument()->GetFileName(), web + "img/fonts/new.woff");
+    EXPECT_FALSE(QFileInfo::exists(web + "img/fonts/old.woff"));
+    EXPECT_EQ(readFile(dataHome.filePath("Trash/files/fonts/old.woff")), "old");
+    EXPECT_EQ(documents.closed, QStringList({web + "img/fonts/old.woff"}));
+    EXPECT_FALSE(documents.itemFreedTwice);
+}
