@@ -1,4 +1,5 @@
 #include "framework/TVYRACore.h"
+#include "projects/TVYRAProjectGroupList.h"
 #include "utils/VYRAExceptions.h"
 #include "highlighters/TIHighlighter.h"
 #include "ui/TScriptedPrompter.h"
@@ -191,4 +192,20 @@ TEST_F(VYRACoreTest, OwnsTheHighlighterAndFileTypeRegistries)
     EXPECT_EQ(clone.Ciphers(), core.Ciphers());
     EXPECT_EQ(clone.Highlighters(), core.Highlighters());
     EXPECT_EQ(clone.Extensions(), core.Extensions());
+}
+
+TEST_F(VYRACoreTest, GroupsCreatedForTheCoreCopyItsProjectEvents)
+{
+    TVYRACore core(config());
+    QStringList added;
+    core.ProjectEvents().OnProjectItemAdded = [&added](TVYRAProjectGroupItems *, TVYRAProjectGroupItem *item) {
+        added << item->GetName();
+    };
+    TVYRAProjectGroupList *groups = core.ProjectGroups();
+    ASSERT_NE(groups, nullptr);
+    groups->Add(core.ProjectGroupClass()(groups, QString(), false, false));
+    groups->Items(0)->AddItem(QStringLiteral("a.php"), path("a.php"), pitFile, nullptr, true);
+    EXPECT_EQ(added, QStringList({"a.php"}));
+    TVYRACore clone(&core);
+    EXPECT_EQ(clone.ProjectGroups(), groups);
 }

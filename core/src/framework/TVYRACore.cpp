@@ -14,6 +14,7 @@
 #include "utils/FileUtils.h"
 #include "settings/TVYRARegistry.h"
 #include "ui/TPrompter.h"
+#include "projects/TVYRAProjectGroupList.h"
 #include "utils/TEventList.h"
 #include "utils/VersionInfo.h"
 
@@ -90,6 +91,8 @@ TVYRACore::TVYRACore(const TVYRACoreConfig &config)
     m_classes = config.classes;
     if (!m_classes.settings)
         m_classes.settings = TVYRASettings::defaultFactory();
+    if (!m_classes.projectGroups)
+        m_classes.projectGroups = TVYRAProjectGroupItems::DefaultFactory();
     m_dirs.setAppDir(config.appDir);
     UpdateAllDataDirectories(config.appDataDir, config.userDataDir, true);
     m_ciphers = std::make_shared<TCipherList>(m_dirs.CipherDir, config.initNow);
@@ -102,6 +105,8 @@ TVYRACore::TVYRACore(const TVYRACoreConfig &config)
     createTools();
     createSnippets();
     UpdateTemplateList();
+    m_projectEvents = std::make_shared<TVYRAProjectEvents>();
+    m_projectGroups = std::make_shared<TVYRAProjectGroupList>(nullptr, m_projectEvents.get());
     TVYRAFileTypeRecognizers::markCoreConstructed();
 }
 
@@ -133,6 +138,9 @@ TVYRACore::TVYRACore(TVYRACore *source)
     m_tools = source->m_tools;
     m_snippets = source->m_snippets;
     m_toolApplication = source->m_toolApplication;
+    // Shared, since the shared group list points to them.
+    m_projectEvents = source->m_projectEvents;
+    m_projectGroups = source->m_projectGroups;
 }
 
 TVYRACore::~TVYRACore()
@@ -142,6 +150,8 @@ TVYRACore::~TVYRACore()
     // File types refer to the highlighters: they go first.
     m_extensions.reset();
     m_highlighters.reset();
+    // The groups go before the events they point to.
+    m_projectGroups.reset();
 }
 
 TIHighlighter *TVYRACore::GetDefaultHighlighter() const

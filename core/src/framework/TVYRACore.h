@@ -3,6 +3,8 @@
 #include "framework/TVYRADataDirectories.h"
 #include "documents/TVYRAFileType.h"
 #include "highlighters/TIHighlighters.h"
+#include "projects/TVYRAProjectEvents.h"
+#include "projects/TVYRAProjectGroupItems.h"
 #include "settings/TVYRASettings.h"
 #include "vyra_export.h"
 
@@ -21,6 +23,7 @@ class TSnippets;
 class TToolApplication;
 class TVYRAMRUList;
 class TVYRAToolList;
+class TVYRAProjectGroupList;
 
 // The replaceable classes of the framework, as factories; an empty factory
 // stands for the framework's own class. The highlighter, document, project
@@ -28,6 +31,7 @@ class TVYRAToolList;
 struct VYRA_EXPORT TVYRACoreClasses {
     TSettingsFactory settings;            // default: TVYRASettings
     TMultiHighlighterFactory highlighters; // default: the framework's multi-highlighter
+    TVYRAProjectGroupItems::TFactory projectGroups; // default: TVYRAProjectGroupItems
 };
 
 // What a core is constructed from.
@@ -119,6 +123,13 @@ public:
     // Highlighter 0, the plain one.
     TIHighlighter *GetDefaultHighlighter() const;
     const TSettingsFactory &SettingsClass() const { return m_classes.settings; }
+    // The class every project group is created from.
+    const TVYRAProjectGroupItems::TFactory &ProjectGroupClass() const { return m_classes.projectGroups; }
+    // The open project groups; every group created for them copies the project events.
+    TVYRAProjectGroupList *ProjectGroups() const { return m_projectGroups.get(); }
+    // Set once by the main program (OnAddingProjectItem, OnProjectItemAdded,
+    // OnProjectItemRemoved, OnModified as OnProjectModified).
+    TVYRAProjectEvents &ProjectEvents() { return *m_projectEvents; }
     // Handlers told that the active highlighter changed.
     TEventList &HighlighterChangedHandlers() const { return *m_highlighterChanged; }
 
@@ -163,6 +174,8 @@ private:
     std::shared_ptr<TVYRAToolList> m_tools;
     std::shared_ptr<TSnippets> m_snippets;
     std::shared_ptr<TToolApplication> m_toolApplication;
+    std::shared_ptr<TVYRAProjectEvents> m_projectEvents;
+    std::shared_ptr<TVYRAProjectGroupList> m_projectGroups;
 
     TVYRACore *m_source = nullptr;
 };
