@@ -2,6 +2,7 @@
 
 #include "framework/TVYRACore.h"
 #include "highlighters/TIHighlighter.h"
+#include "projects/TTalvexStudioProject.h"
 #include "TestSupport.h"
 
 #include <QFile>
@@ -48,6 +49,17 @@ TEST_F(ProgramCoreTest, SetsUpTheCoreInStartupOrderWithTheProgramsNames)
     // The shipped registries are loaded: more than the plain entry.
     EXPECT_TRUE(programCore.DataFileError().isEmpty()) << programCore.DataFileError().toStdString();
     EXPECT_GT(core->Highlighters()->GetHighlighterCount(), 1);
+}
+
+TEST_F(ProgramCoreTest, ProjectsAreStudioProjectsWrittenWithTheStudioRoot)
+{
+    TProgramCore programCore([](const QString &) {});
+    const auto core = create(programCore);
+    const QString file = user.filePath(QStringLiteral("web.qpg"));
+    auto project = core->ProjectGroupClass()(core->ProjectGroups(), file, false, false);
+    ASSERT_TRUE(dynamic_cast<TTalvexStudioProject *>(project.get()));
+    ASSERT_TRUE(project->Save(QString()));
+    EXPECT_TRUE(TestSupport::readFile(file).contains("<talvexstudioproject"));
 }
 
 TEST_F(ProgramCoreTest, ASecondCoreOfTheProcessKeepsTheRecognizer)

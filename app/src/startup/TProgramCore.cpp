@@ -2,6 +2,7 @@
 
 #include "framework/TVYRACore.h"
 #include "highlighter/TSynMultiSynPCRE.h"
+#include "projects/TTalvexStudioProject.h"
 #include "settings/TTalvexStudioSettings.h"
 #include "startup/TProgramEditorServices.h"
 
@@ -9,8 +10,7 @@
 
 const QString &TProgramCore::ProjectRecognizer()
 {
-    static const QString recognizer = QStringLiteral("talvexstudioproject");
-    return recognizer;
+    return _TVS_PROJECT;
 }
 
 const QString &TProgramCore::DefaultHighlighterName()
@@ -36,6 +36,7 @@ std::unique_ptr<TVYRACore> TProgramCore::Create(const TDataFolders &folders)
                            TVYRAEditorTypes::etBoth, true, {}};
     config.classes.settings = TTalvexStudioSettings::factory();
     config.classes.highlighters = TSynMultiSynPCRE::factory();
+    config.classes.projectGroups = TTalvexStudioProject::Factory();
     auto core = std::make_unique<TVYRACore>(config);
     core->SetProductCaption(QStringLiteral("Talvex Studio"));
     if (QDir().mkpath(folders.projects))
