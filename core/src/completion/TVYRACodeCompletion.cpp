@@ -3,7 +3,6 @@
 #include "highlighters/TIHighlighter.h"
 #include "settings/TVYRARegistry.h"
 
-#include <QCollator>
 #include <QSettings>
 #include <pugixml.hpp>
 
@@ -39,13 +38,23 @@ void setChildText(pugi::xml_node parent, const char *name, const QString &value)
     parent.append_child(name).text().set(value.toUtf8().constData());
 }
 
+// Splits "Item12" into ("item", 12); a name without a number gets -1.
+std::pair<QString, qlonglong> nameAndNumber(const QString &name)
+{
+    qsizetype digits = name.size();
+    while (digits > 0 && name[digits - 1].isDigit())
+        --digits;
+    bool ok = false;
+    const qlonglong number = name.mid(digits).toLongLong(&ok);
+    return {name.left(digits).toLower(), ok ? number : -1};
+}
+
 // Value names in the order their numbers give ("Item2" before "Item10").
 QStringList sortedKeys(const QSettings &settings)
 {
     QStringList keys = settings.childKeys();
-    QCollator collator;
-    collator.setNumericMode(true);
-    std::sort(keys.begin(), keys.end(), [&](const QString &a, const QString &b) { return collator.compare(a, b) < 0; });
+    std::stable_sort(keys.begin(), keys.end(),
+                     [](const QString &a, const QString &b) { return nameAndNumber(a) < nameAndNumber(b); });
     return keys;
 }
 
