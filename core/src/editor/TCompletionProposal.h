@@ -1,0 +1,85 @@
+#pragma once
+
+#include "completion/ICompletionEditor.h"
+#include "completion/TCompletionComponent.h"
+#include "vyra_export.h"
+
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+
+class QKeyEvent;
+class QsciScintilla;
+class TCodeEditor;
+
+// The completion list and the parameter hint of one code editor, shown with
+// Scintilla's autocompletion list and call tip. It owns the editor's two
+// completion components, which the completion service sets up for the
+// highlighter at the caret; the list opens on the completer's shortcut or a
+// trigger character after its delay, the hint likewise, and the hint follows
+// the caret while it shows. Created as a child of the editor, it lives and
+// dies with it.
+class VYRA_EXPORT TCompletionProposal : public QObject, public ICompletionEditor
+{
+    Q_OBJECT
+public:
+    explicit TCompletionProposal(TCodeEditor *editor);
+    ~TCompletionProposal() override;
+
+    // The proposal attached to an editor, or nullptr.
+    static TCompletionProposal *Of(const TCodeEditor *editor);
+
+    TCompletionComponent &Completer() { return m_completer; }
+    TCompletionComponent &Params() { return m_params; }
+
+    // A detached proposal opens nothing and closes what it showed.
+    void Attach();
+    void Detach();
+    bool IsAttached() const { return m_attached; }
+
+    // Opens the list with the items that start with the word left of the
+    // caret; false when none does.
+    bool ShowCompletion();
+    // Opens or updates the hint for the call at the caret; false (and the
+    // hint closed) when the caret is in no known call.
+    bool ShowParams();
+    void CancelAll();
+
+    bool IsListActive() const;
+    bool IsHintActive() const;
+    // What the list and the hint show (for the status and tests).
+    QStringList ShownItems() const { return m_shownOrder; }
+    QString HintText() const { return m_hintText; }
+    // The marked part of the hint as character offsets [start, end).
+    std::pair<int, int> HintHighlight() const { return m_hintHighlight; }
+
+    // The word left of the caret that the list completes.
+    QString WordBeforeCaret() const;
+
+    QString CaretLineText() const override;
+    int CaretColumn() const override;
+
+private:
+    void onKeyDown(QKeyEvent *event);
+    void onKeyPress(const QString &text);
+    void onCaretMoved(unsigned changes);
+    void onListSelection(const char *selection, int position);
+    void prepareList();
+    // One hint line per item, and the marked parameter of the first line.
+    void buildHint();
+
+    QPointer<TCodeEditor> m_editor;
+    QsciScintilla *m_sci = nullptr;
+    TCompletionComponent m_completer{ctCode};
+    TCompletionComponent m_params{ctParams};
+    QTimer m_completerTimer;
+    QTimer m_paramsTimer;
+    bool m_attached = true;
+    bool m_listOurs = false;
+    QHash<QString, int> m_shown; // list line -> item index
+    QStringList m_shownOrder;
+    QString m_hintText;
+    QString m_hintFunction;
+    std::pair<int, int> m_hintHighlight{0, 0};
+};
