@@ -180,6 +180,28 @@ TEST_F(CompletionProposalTest, SecondEditorShowsTheHintOfTheSameFunction)
     EXPECT_EQ(second->proposal->HintText(), QStringLiteral("strlen(string $string)"));
 }
 
+TEST_F(CompletionProposalTest, ALongListShowsItsFirstItemsAndIsAskedAgainWhileTyping)
+{
+    QByteArray catalogue = "<c><supportedhighlighter>php</supportedhighlighter>";
+    for (int i = 0; i < 300; ++i)
+        catalogue += QStringLiteral("<function name='fn%1'/>").arg(i, 3, 10, QLatin1Char('0')).toLatin1();
+    service.LoadCustomFromData(catalogue + "</c>", TVYRACodeCompletionService::PHPClass());
+    auto w = openEditor();
+    type(w->sci, QStringLiteral("FN"));
+    sendKey(w->sci, Qt::Key_Space, Qt::ControlModifier);
+    ASSERT_TRUE(w->proposal->IsListActive());
+    EXPECT_EQ(w->proposal->ShownItems().size(), TCompletionProposal::MaxListItems);
+    EXPECT_TRUE(w->proposal->IsListCut());
+    EXPECT_FALSE(w->proposal->ShownItems().contains(QStringLiteral("fn250()")));
+    // "fn25" matches items the cut list did not hold: they come once it is typed.
+    type(w->sci, QStringLiteral("25"));
+    ASSERT_TRUE(waitFor([&] { return w->proposal->ShownItems().size() == 10; }));
+    EXPECT_TRUE(w->proposal->IsListActive());
+    EXPECT_FALSE(w->proposal->IsListCut());
+    sendKey(w->sci, Qt::Key_Return);
+    EXPECT_EQ(w->editor.text(), QStringLiteral("fn250"));
+}
+
 TEST_F(CompletionProposalTest, DetachedProposalOpensNothing)
 {
     auto w = openEditor();

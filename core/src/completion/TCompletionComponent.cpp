@@ -70,9 +70,9 @@ const TCompletionIndex &TCompletionComponent::Index() const
     return *m_index;
 }
 
-QList<int> TCompletionComponent::Matching(const QString &prefix) const
+QList<int> TCompletionComponent::Matching(const QString &prefix, int limit) const
 {
-    return Index().Matching(prefix);
+    return Index().Matching(prefix, limit);
 }
 
 bool TCompletionComponent::Execute()

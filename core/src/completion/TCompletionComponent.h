@@ -58,8 +58,9 @@ public:
     // Item i as a list line: the item without its mark-up, starting at the
     // text it inserts, so that typing on narrows the list.
     QString DisplayText(int i) const;
-    // Items whose completion text starts with prefix, any case.
-    QList<int> Matching(const QString &prefix) const;
+    // Items whose completion text starts with prefix, any case; at most
+    // limit of them when limit is not negative.
+    QList<int> Matching(const QString &prefix, int limit = -1) const;
     // Asks the execute handler; true when the component may open.
     bool Execute();
 

@@ -11,13 +11,13 @@ TCompletionIndex::TCompletionIndex(const QStringList &texts)
                      [](const auto &a, const auto &b) { return a.first < b.first; });
 }
 
-QList<int> TCompletionIndex::Matching(const QString &prefix) const
+QList<int> TCompletionIndex::Matching(const QString &prefix, int limit) const
 {
     const QString key = prefix.toCaseFolded();
     auto it = std::lower_bound(m_keys.begin(), m_keys.end(), key,
                                [](const auto &entry, const QString &k) { return entry.first < k; });
     QList<int> result;
-    for (; it != m_keys.end() && it->first.startsWith(key); ++it)
+    for (; it != m_keys.end() && it->first.startsWith(key) && result.size() != limit; ++it)
         result.append(it->second);
     return result;
 }

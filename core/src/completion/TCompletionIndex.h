@@ -18,8 +18,9 @@ public:
     explicit TCompletionIndex(const QStringList &texts);
 
     // Indexes of the items whose text starts with prefix (any case), in the
-    // index's order; every item for an empty prefix.
-    QList<int> Matching(const QString &prefix) const;
+    // index's order, at most limit of them (negative: all); every item for
+    // an empty prefix.
+    QList<int> Matching(const QString &prefix, int limit = -1) const;
     int Count() const { return int(m_keys.size()); }
 
 private:

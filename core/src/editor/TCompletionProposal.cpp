@@ -8,6 +8,8 @@
 
 #include <QKeyEvent>
 
+#include <utility>
+
 namespace {
 
 constexpr char ListSeparator = '\n';
@@ -86,6 +88,7 @@ void TCompletionProposal::CancelAll()
 {
     m_completerTimer.stop();
     m_paramsTimer.stop();
+    m_askAgain = false;
     if (!m_sci)
         return;
     if (m_listOurs && IsListActive())
@@ -106,7 +109,7 @@ QString TCompletionProposal::WordBeforeCaret() const
     // "-" joins words of HTML ("http-equiv"); before an unknown word it is an operator ("$a-str_").
     while (word.startsWith(u'-'))
         word.remove(0, 1);
-    if (word.contains(u'-') && m_completer.Matching(word).isEmpty())
+    if (word.contains(u'-') && m_completer.Matching(word, 1).isEmpty())
         word = word.mid(word.lastIndexOf(u'-') + 1);
     return word;
 }
@@ -129,13 +132,20 @@ void TCompletionProposal::prepareList()
 bool TCompletionProposal::ShowCompletion()
 {
     m_completerTimer.stop();
+    m_askAgain = false;
     if (!m_attached || !m_sci || !m_editor || m_editor->isReadOnly() || !m_completer.Execute())
         return false;
     const QString word = WordBeforeCaret();
-    const QList<int> hits = m_completer.Matching(word);
+    // One more than is shown tells that the list is cut.
+    const QList<int> hits = m_completer.Matching(word, MaxListItems + 1);
     m_shown.clear();
     m_shownOrder.clear();
+    m_listCut = false;
     for (int index : hits) {
+        if (m_shownOrder.size() == MaxListItems) {
+            m_listCut = true;
+            break;
+        }
         QString line = m_completer.DisplayText(index);
         line.replace(QLatin1Char(ListSeparator), u' ');
         line.replace(QLatin1Char(NoTypeSeparator), u' ');
@@ -241,6 +251,14 @@ void TCompletionProposal::onKeyPress(const QString &text)
     if (!m_attached || text.isEmpty())
         return;
     const QChar typed = text.back();
+    // A cut list does not hold every item the longer word matches: ask again once it is typed.
+    if (m_listOurs && m_listCut && isWordChar(typed) && IsListActive() && !m_askAgain) {
+        m_askAgain = true;
+        QTimer::singleShot(0, this, [this] {
+            if (std::exchange(m_askAgain, false))
+                ShowCompletion();
+        });
+    }
     // The character is not in the text yet: the timers open after it is.
     if (m_completer.TriggerChars.contains(typed))
         m_completerTimer.start(std::max(0, m_completer.TimerInterval));

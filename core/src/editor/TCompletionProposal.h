@@ -39,8 +39,12 @@ public:
     bool IsAttached() const { return m_attached; }
 
     // Opens the list with the items that start with the word left of the
-    // caret; false when none does.
+    // caret; false when none does. A list shows at most MaxListItems items:
+    // building the list window costs time per item, so a longer one shows
+    // its first items and is asked again with each character typed.
     bool ShowCompletion();
+    static constexpr int MaxListItems = 200;
+    bool IsListCut() const { return m_listCut; }
     // Opens or updates the hint for the call at the caret; false (and the
     // hint closed) when the caret is in no known call.
     bool ShowParams();
@@ -77,6 +81,8 @@ private:
     QTimer m_paramsTimer;
     bool m_attached = true;
     bool m_listOurs = false;
+    bool m_listCut = false;
+    bool m_askAgain = false;
     QHash<QString, int> m_shown; // list line -> item index
     QStringList m_shownOrder;
     QString m_hintText;
