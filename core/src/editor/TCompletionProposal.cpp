@@ -2,6 +2,7 @@
 
 #include "completion/TPHPParamScanner.h"
 #include "editor/TCodeEditor.h"
+#include "editor/TScintillaPositions.h"
 #include "settings/TCommaText.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -32,6 +33,9 @@ TCompletionProposal::TCompletionProposal(TCodeEditor *editor)
     m_params.ShortCut = QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_Space);
     m_params.SetEditor(this);
     m_completer.SetEditor(this);
+    // The editor keeps Scintilla's UTF-16 line index allocated; this adapter only reads it.
+    if (m_sci)
+        m_positions = std::make_unique<TScintillaPositions>(*m_sci);
     for (QTimer *timer : {&m_completerTimer, &m_paramsTimer})
         timer->setSingleShot(true);
     connect(&m_completerTimer, &QTimer::timeout, this, &TCompletionProposal::ShowCompletion);
@@ -159,8 +163,9 @@ bool TCompletionProposal::ShowCompletion()
     prepareList();
     m_listOurs = true;
     const QByteArray list = m_shownOrder.join(QLatin1Char(ListSeparator)).toUtf8();
-    m_sci->SendScintilla(QsciScintillaBase::SCI_AUTOCSHOW, static_cast<unsigned long>(word.toUtf8().size()),
-                         list.constData());
+    const int caret = m_editor->caretOffset();
+    const long entered = m_positions->toByte(caret) - m_positions->toByte(caret - int(word.size()));
+    m_sci->SendScintilla(QsciScintillaBase::SCI_AUTOCSHOW, static_cast<unsigned long>(entered), list.constData());
     return IsListActive();
 }
 

@@ -8,10 +8,12 @@
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
+#include <memory>
 
 class QKeyEvent;
 class QsciScintilla;
 class TCodeEditor;
+class TScintillaPositions;
 
 // The completion list and the parameter hint of one code editor, shown with
 // Scintilla's autocompletion list and call tip. It owns the editor's two
@@ -74,7 +76,8 @@ private:
     void buildHint();
 
     QPointer<TCodeEditor> m_editor;
-    QsciScintilla *m_sci = nullptr;
+    QPointer<QsciScintilla> m_sci;
+    std::unique_ptr<TScintillaPositions> m_positions;
     TCompletionComponent m_completer{ctCode};
     TCompletionComponent m_params{ctParams};
     QTimer m_completerTimer;
