@@ -202,6 +202,22 @@ TEST_F(CompletionProposalTest, ALongListShowsItsFirstItemsAndIsAskedAgainWhileTy
     EXPECT_EQ(w->editor.text(), QStringLiteral("fn250"));
 }
 
+TEST_F(CompletionProposalTest, SettingUpWaitsWhileSomethingShows)
+{
+    auto w = openEditor();
+    type(w->sci, QStringLiteral("strlen("));
+    ASSERT_TRUE(waitFor([&] { return w->proposal->IsHintActive(); }));
+    // Another highlighter while the hint shows: nothing changes.
+    const TIHighlighter *css = highlighters.FindHighlighter(QStringLiteral("css"));
+    service.LoadCustomFromData("<c><supported><a>css</a></supported><settings><items><a>color</a></items></settings></c>",
+                               TVYRACodeCompletionService::GeneralClass());
+    EXPECT_FALSE(w->proposal->SetUp(service, css));
+    EXPECT_EQ(w->proposal->Completer().ItemList().size(), 4);
+    w->proposal->CancelAll();
+    EXPECT_TRUE(w->proposal->SetUp(service, css));
+    EXPECT_EQ(w->proposal->Completer().ItemList(), QStringList{QStringLiteral("color")});
+}
+
 TEST_F(CompletionProposalTest, DetachedProposalOpensNothing)
 {
     auto w = openEditor();

@@ -1,6 +1,7 @@
 #include "editor/TCompletionProposal.h"
 
 #include "completion/TPHPParamScanner.h"
+#include "completion/TVYRACodeCompletionService.h"
 #include "editor/TCodeEditor.h"
 #include "editor/TScintillaPositions.h"
 #include "settings/TCommaText.h"
@@ -55,6 +56,16 @@ TCompletionProposal::~TCompletionProposal() = default;
 TCompletionProposal *TCompletionProposal::Of(const TCodeEditor *editor)
 {
     return editor ? editor->findChild<TCompletionProposal *>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+}
+
+bool TCompletionProposal::SetUp(TVYRACodeCompletionService &service, const TIHighlighter *entry)
+{
+    if (IsListActive() || IsHintActive())
+        return false;
+    service.SetUpParamCompletion(entry, &m_params);
+    service.SetUpCompleter(entry, &m_completer);
+    Attach();
+    return true;
 }
 
 void TCompletionProposal::Attach()

@@ -13,6 +13,8 @@
 class QKeyEvent;
 class QsciScintilla;
 class TCodeEditor;
+class TIHighlighter;
+class TVYRACodeCompletionService;
 class TScintillaPositions;
 
 // The completion list and the parameter hint of one code editor, shown with
@@ -34,6 +36,12 @@ public:
 
     TCompletionComponent &Completer() { return m_completer; }
     TCompletionComponent &Params() { return m_params; }
+
+    // Sets both components up for the highlighter at the caret and attaches
+    // the proposal; while the list or the hint shows, they are left as they
+    // are, so what shows does not change under the user. False when nothing
+    // was set up.
+    bool SetUp(TVYRACodeCompletionService &service, const TIHighlighter *entry);
 
     // A detached proposal opens nothing and closes what it showed.
     void Attach();
