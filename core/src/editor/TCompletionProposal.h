@@ -28,6 +28,8 @@ class VYRA_EXPORT TCompletionProposal : public QObject, public ICompletionEditor
 {
     Q_OBJECT
 public:
+    // Finds the editor's Scintilla control among its children and listens to
+    // the editor's key and status signals, so the editor needs no hook.
     explicit TCompletionProposal(TCodeEditor *editor);
     ~TCompletionProposal() override;
 
