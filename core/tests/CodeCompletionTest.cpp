@@ -357,3 +357,37 @@ TEST(CodeCompletionTest, ShippedCataloguesServePhpAndHtml)
     EXPECT_TRUE(html.ItemList().contains(QStringLiteral("onclick")));
     EXPECT_EQ(html.TriggerChars, QStringLiteral("<"));
 }
+
+TEST(CodeCompletionTest, ProgramCataloguesPreferTheUsersPHPCatalogue)
+{
+    QTemporaryDir dir;
+    const QString common = dir.filePath(QStringLiteral("common/"));
+    const QString user = dir.filePath(QStringLiteral("user/"));
+    writeFile(common + QStringLiteral("php_codecompletion.xml"), PhpCatalogue);
+    writeFile(common + QStringLiteral("html_codecompletion.xml"), HtmlCatalogue);
+    auto phpOf = [](TVYRACodeCompletionService &service) {
+        return static_cast<TVYRAPHPCodeCompletion *>(service.GetItem(0));
+    };
+    {
+        TVYRACodeCompletionService service;
+        EXPECT_TRUE(service.LoadProgramCatalogues(common, user).isEmpty());
+        ASSERT_EQ(service.GetCount(), 2);
+        EXPECT_EQ(phpOf(service)->PHPVersion(), QStringLiteral("8.2.7"));
+    }
+    writeFile(user + QStringLiteral("php_codecompletion.xml"),
+              "<codecompletion phpversion='8.3.1'><supportedhighlighter>php</supportedhighlighter>"
+              "<function name='own'/></codecompletion>");
+    {
+        TVYRACodeCompletionService service;
+        EXPECT_TRUE(service.LoadProgramCatalogues(common, user).isEmpty());
+        EXPECT_EQ(phpOf(service)->PHPVersion(), QStringLiteral("8.3.1"));
+        EXPECT_EQ(phpOf(service)->GetCompleter()->InsertList(), QStringList{QStringLiteral("own")});
+    }
+    // A damaged user catalogue gives way to the shipped one and is reported.
+    writeFile(user + QStringLiteral("php_codecompletion.xml"), "<codecompletion><function");
+    TVYRACodeCompletionService service;
+    const QString problem = service.LoadProgramCatalogues(common, user);
+    EXPECT_TRUE(problem.contains(user + QStringLiteral("php_codecompletion.xml"))) << problem.toStdString();
+    ASSERT_EQ(service.GetCount(), 2);
+    EXPECT_EQ(phpOf(service)->PHPVersion(), QStringLiteral("8.2.7"));
+}

@@ -1,5 +1,6 @@
 #include "completion/TVYRACodeCompletionService.h"
 
+#include "completion/TPHPCatalogueBuilder.h"
 #include "completion/TVYRAPHPCodeCompletion.h"
 #include "settings/TVYRARegistry.h"
 #include "utils/TXmlDocumentFile.h"
@@ -106,6 +107,26 @@ void TVYRACodeCompletionService::LoadCustomFromData(const QByteArray &data, cons
     item->KeepDocument(doc);
     item->Load(doc->document_element());
     m_items.push_back(std::move(item));
+}
+
+QString TVYRACodeCompletionService::LoadProgramCatalogues(const QString &commonDataDir, const QString &userDataDir)
+{
+    QString problems;
+    const QString shippedPHP = commonDataDir + TPHPCatalogueBuilder::FileName();
+    const QString php = TPHPCatalogueBuilder::CatalogueToLoad(commonDataDir, userDataDir);
+    try {
+        LoadCustom(php, PHPClass());
+    } catch (const EInvalidVYRAFormat &error) {
+        problems = error.message();
+        if (php != shippedPHP)
+            LoadCustom(shippedPHP, PHPClass());
+    }
+    try {
+        LoadCustom(commonDataDir + QStringLiteral("html_codecompletion.xml"), GeneralClass());
+    } catch (const EInvalidVYRAFormat &error) {
+        problems += (problems.isEmpty() ? QString() : QStringLiteral("\n")) + error.message();
+    }
+    return problems;
 }
 
 TVYRACodeCompletion *TVYRACodeCompletionService::GetItem(int i) const

@@ -36,6 +36,13 @@ public:
     void LoadCustom(const QString &fileName, const TCodeCompletionClass &completionClass);
     void LoadCustomFromData(const QByteArray &data, const TCodeCompletionClass &completionClass);
 
+    // The program's catalogues at start: the PHP catalogue (the user's own
+    // from a rebuild when there is one, else the shipped one) and the HTML
+    // catalogue of the common data folder. A damaged user catalogue gives way
+    // to the shipped one; the text of what was damaged is returned, else an
+    // empty text. Both folders end with "/".
+    QString LoadProgramCatalogues(const QString &commonDataDir, const QString &userDataDir);
+
     int GetCount() const { return int(m_items.size()); }
     TVYRACodeCompletion *GetItem(int i) const;
     void SetItem(int i, std::unique_ptr<TVYRACodeCompletion> item);
