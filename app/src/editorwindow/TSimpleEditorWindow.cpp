@@ -1,6 +1,7 @@
 #include "editorwindow/TSimpleEditorWindow.h"
 
 #include "editor/TCodeEditor.h"
+#include "completion/TCompletionBinding.h"
 #include "editorwindow/TSimpleEditorPage.h"
 #include "ui/TPrompter.h"
 
@@ -8,8 +9,12 @@
 #include <QStatusBar>
 #include <QTabWidget>
 
-TSimpleEditorWindow::TSimpleEditorWindow(TVYRAEditorEnvironment environment, QWidget *parent)
-    : QMainWindow(parent), m_environment(std::move(environment)), m_tabs(new QTabWidget(this))
+TSimpleEditorWindow::TSimpleEditorWindow(TVYRAEditorEnvironment environment, TEditorCompletion completion,
+                                         QWidget *parent)
+    : QMainWindow(parent)
+    , m_environment(std::move(environment))
+    , m_completion(std::move(completion))
+    , m_tabs(new QTabWidget(this))
 {
     setWindowTitle(QStringLiteral("Talvex Studio"));
     m_tabs->setDocumentMode(true);
@@ -57,8 +62,16 @@ void TSimpleEditorWindow::openFile(const QString &fileName)
         if (!ok)
             TPrompter::instance().error(errorText);
     });
+    bindCompletion(page);
     m_tabs->setCurrentIndex(m_tabs->addTab(page, QFileInfo(fileName).fileName()));
     m_tabs->setTabToolTip(m_tabs->currentIndex(), fileName);
+}
+
+void TSimpleEditorWindow::bindCompletion(TSimpleEditorPage *page)
+{
+    if (m_completion.service && m_environment.highlighters)
+        new TCompletionBinding(page->CodeEditor(), *m_completion.service, *m_environment.highlighters,
+                               m_completion.enabled);
 }
 
 void TSimpleEditorWindow::showCaret(TSimpleEditorPage *page)

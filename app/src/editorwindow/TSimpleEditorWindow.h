@@ -4,9 +4,18 @@
 
 #include <QMainWindow>
 #include <QStringList>
+#include <functional>
 
 class QTabWidget;
 class TSimpleEditorPage;
+class TVYRACodeCompletionService;
+
+// The completion catalogues the window's editors offer, and whether the
+// settings switch completion on; without a service nothing is offered.
+struct TEditorCompletion {
+    TVYRACodeCompletionService *service = nullptr;
+    std::function<bool()> enabled;
+};
 
 // A plain window that opens files, one tab each, in the editor and with the
 // highlighter the registries choose for the file.
@@ -14,7 +23,8 @@ class TSimpleEditorWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit TSimpleEditorWindow(TVYRAEditorEnvironment environment, QWidget *parent = nullptr);
+    explicit TSimpleEditorWindow(TVYRAEditorEnvironment environment, TEditorCompletion completion = {},
+                                 QWidget *parent = nullptr);
     ~TSimpleEditorWindow() override;
 
     void openFiles(const QStringList &files);
@@ -25,6 +35,9 @@ private:
     void openFile(const QString &fileName);
     void showCaret(TSimpleEditorPage *page);
 
+    void bindCompletion(TSimpleEditorPage *page);
+
     const TVYRAEditorEnvironment m_environment;
+    const TEditorCompletion m_completion;
     QTabWidget *const m_tabs;
 };

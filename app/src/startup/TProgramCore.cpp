@@ -1,10 +1,12 @@
 #include "startup/TProgramCore.h"
 
+#include "completion/TVYRACodeCompletionService.h"
 #include "framework/TVYRACore.h"
 #include "highlighter/TSynMultiSynPCRE.h"
 #include "projects/TTalvexStudioProject.h"
 #include "settings/TTalvexStudioSettings.h"
 #include "startup/TProgramEditorServices.h"
+#include "utils/VYRAExceptions.h"
 
 #include <QDir>
 
@@ -23,6 +25,8 @@ TProgramCore::TProgramCore(StatusCallback status)
     : m_status(std::move(status))
 {
 }
+
+TProgramCore::~TProgramCore() = default;
 
 std::unique_ptr<TVYRACore> TProgramCore::Create(const TDataFolders &folders)
 {
@@ -49,6 +53,34 @@ std::unique_ptr<TVYRACore> TProgramCore::Create(const TDataFolders &folders)
 
 void TProgramCore::loadData(TVYRACore &core)
 {
-    m_dataFileError = TProgramEditorServices::LoadRegistries(core);
+    reportDamaged(TProgramEditorServices::LoadRegistries(core));
     core.SetDefaultHighlighterName(DefaultHighlighterName());
+    loadCompletion(core);
+}
+
+void TProgramCore::loadCompletion(const TVYRACore &core)
+{
+    try {
+        // Entries of older versions under the settings key come first, then the shipped catalogues.
+        m_completion = std::make_unique<TVYRACodeCompletionService>(
+            core.RegistryRoot(), core.RegistryKey() + QStringLiteral("\\CodeCompletation"));
+        reportDamaged(m_completion->LoadProgramCatalogues(core.GetAppDataDir(), core.UserDataDir()));
+    } catch (const EVYRAException &error) {
+        reportDamaged(error.message());
+    }
+}
+
+void TProgramCore::reportDamaged(const QString &text)
+{
+    if (text.isEmpty())
+        return;
+    if (!m_dataFileError.isEmpty())
+        m_dataFileError += QStringLiteral("\n\n");
+    m_dataFileError += text;
+}
+
+bool TProgramCore::CompletionEnabled(const TVYRACore &core)
+{
+    const auto *settings = dynamic_cast<const TTalvexStudioSettings *>(core.Settings());
+    return !settings || !settings->Completion() || settings->Completion()->CodeCompletionEnabled;
 }

@@ -103,7 +103,10 @@ int TStartup::run()
         prompter.error(programCore.DataFileError());
 
     splash->SetStatus(QStringLiteral("Startvorgang..."));
-    TSimpleEditorWindow window(TProgramEditorServices::Environment(*core));
+    const TVYRACore *settingsOwner = core.get();
+    TSimpleEditorWindow window(TProgramEditorServices::Environment(*core),
+                               {programCore.CompletionService(),
+                                [settingsOwner] { return TProgramCore::CompletionEnabled(*settingsOwner); }});
     window.statusBar()->showMessage(
         QStringLiteral("Allgemeine Daten: %1   Benutzerdaten: %2").arg(core->GetAppDataDir(), core->UserDataDir()));
     if (arguments.quitWhenShown()) {

@@ -7,6 +7,7 @@
 #include "utils/VYRAExceptions.h"
 #include "utils/XmlStore.h"
 
+#include <algorithm>
 #include <QFileInfo>
 #include <QSettings>
 #include <pugixml.hpp>
@@ -144,6 +145,13 @@ void TVYRACodeCompletionService::Add(std::unique_ptr<TVYRACodeCompletion> item)
 {
     if (item)
         m_items.push_back(std::move(item));
+}
+
+bool TVYRACodeCompletionService::Serves(const TIHighlighter *entry) const
+{
+    return entry && std::any_of(m_items.begin(), m_items.end(), [entry](const auto &item) {
+               return item->Supports(*entry);
+           });
 }
 
 bool TVYRACodeCompletionService::setUp(const TIHighlighter *entry, TCompletionComponent *component, bool params)

@@ -48,6 +48,8 @@ public:
     void SetItem(int i, std::unique_ptr<TVYRACodeCompletion> item);
     void Add(std::unique_ptr<TVYRACodeCompletion> item);
 
+    // Whether any catalogue serves the highlighter entry.
+    bool Serves(const TIHighlighter *entry) const;
     // Copies the lists and settings of every catalogue that serves entry into
     // component, the last match winning; false only for a missing component.
     bool SetUpCompleter(const TIHighlighter *entry, TCompletionComponent *component);

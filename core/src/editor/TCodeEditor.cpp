@@ -1,9 +1,11 @@
 #include "editor/TCodeEditor.h"
 
+#include "editor/TActiveHighlighter.h"
 #include "editor/TEditorFileLoader.h"
 #include "editor/TScintillaPositions.h"
 #include "editor/TSynCustomHighlighter.h"
 #include "editor/TSynLexerBridge.h"
+#include "editor/TSynMultiSyn.h"
 #include "utils/TFileErrorText.h"
 #include "utils/Windows1252.h"
 
@@ -264,6 +266,19 @@ int TCodeEditor::caretColumn() const
 {
     const int offset = caretOffset();
     return offset - int(m_positions->lineStart(m_positions->lineOf(offset))) + 1;
+}
+
+const TSynCustomHighlighter *TCodeEditor::highlighterAtCaret() const
+{
+    if (!m_bridge || !dynamic_cast<const TSynMultiSyn *>(m_highlighter))
+        return m_highlighter;
+    const int line = caretLine() - 1;
+    const TLineState start = m_bridge->exactStartStateOf(line);
+    const QString text = lineText(line);
+    // A line too long to be styled is shown plain in the state it starts with.
+    if (text.size() > TSynLexerBridge::MaxStyledLineLength)
+        return ActiveHighlighterAt(*m_highlighter, start, {});
+    return ActiveHighlighterAt(*m_highlighter, start, QStringView(text).left(caretColumn() - 1));
 }
 
 void TCodeEditor::setCaret(int line, int column)

@@ -126,6 +126,9 @@ public:
     // The attached highlighter (not owned; nullptr for none).
     void setHighlighter(const TSynCustomHighlighter *highlighter);
     const TSynCustomHighlighter *highlighter() const { return m_highlighter; }
+    // The highlighter colouring the text left of the caret: inside a block of
+    // a multi-highlighter the block's own (nullptr without a highlighter).
+    const TSynCustomHighlighter *highlighterAtCaret() const;
     // The styled run at a character offset (tests, status display).
     QString attributeNameAt(int offset);
     // Styles what is not styled yet, up to the end (normally done lazily, as

@@ -8,7 +8,9 @@
 
 #include <Qsci/qsciscintilla.h>
 
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QScreen>
 
 #include <utility>
 
@@ -171,6 +173,8 @@ bool TCompletionProposal::ShowCompletion()
     }
     if (m_shownOrder.isEmpty())
         return false;
+    if (!caretOnScreen())
+        return false;
     prepareList();
     m_listOurs = true;
     const QByteArray list = m_shownOrder.join(QLatin1Char(ListSeparator)).toUtf8();
@@ -236,6 +240,8 @@ bool TCompletionProposal::ShowParams()
     const QString before = m_hintText;
     buildHint();
     // The same call keeps its hint where it stands; only the mark moves.
+    if (!IsHintActive() && !caretOnScreen())
+        return false;
     if (!IsHintActive() || before != m_hintText || m_hintFunction != m_params.LastFunction) {
         m_hintFunction = m_params.LastFunction;
         m_sci->SendScintilla(QsciScintillaBase::SCI_CALLTIPSHOW,
@@ -286,4 +292,15 @@ void TCompletionProposal::onCaretMoved(unsigned changes)
 {
     if ((changes & scCaret) && m_attached && IsHintActive())
         ShowParams();
+}
+
+// Scintilla places its pop-ups on the screen under the caret and takes that
+// screen without asking whether there is one: a caret beside every screen
+// (a window pushed partly off the desktop, a hidden window) would crash it.
+bool TCompletionProposal::caretOnScreen() const
+{
+    const long position = m_sci->SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS);
+    const QPoint local(int(m_sci->SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0UL, position)),
+                       int(m_sci->SendScintilla(QsciScintillaBase::SCI_POINTYFROMPOSITION, 0UL, position)));
+    return QGuiApplication::screenAt(m_sci->viewport()->mapToGlobal(local)) != nullptr;
 }

@@ -77,6 +77,7 @@ public:
     int CaretColumn() const override;
 
 private:
+    bool caretOnScreen() const;
     void onKeyDown(QKeyEvent *event);
     void onKeyPress(const QString &text);
     void onCaretMoved(unsigned changes);

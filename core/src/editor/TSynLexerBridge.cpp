@@ -345,6 +345,14 @@ void TSynLexerBridge::styleExactlyTo(long position)
     m_exact = false;
 }
 
+TLineState TSynLexerBridge::exactStartStateOf(long line)
+{
+    if (line <= 0)
+        return {};
+    styleExactlyTo(positionOfLine(line));
+    return startStateOf(line);
+}
+
 void TSynLexerBridge::styleAll()
 {
     QsciScintilla *sci = editor();

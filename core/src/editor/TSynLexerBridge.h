@@ -63,6 +63,8 @@ public:
     // Styles up to a byte position from the true states, as a query of the
     // style at that position needs it.
     void styleExactlyTo(long position);
+    // The true state at a line's start (0-based), styling up to it first.
+    TLineState exactStartStateOf(long line);
     // Styles the whole document exactly, gaps included.
     void styleAll();
     // Runs of lines not styled yet because the view jumped over them.
