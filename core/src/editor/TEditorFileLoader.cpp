@@ -2,6 +2,8 @@
 
 #include <Qsci/qsciscintillabase.h>
 
+#include <QWidget>
+
 #include <algorithm>
 
 TEditorFileLoader::TEditorFileLoader(QsciScintillaBase &sci, QObject *parent) : QObject(parent), m_sci(sci)
@@ -57,7 +59,9 @@ bool TEditorFileLoader::open(const QString &fileName)
                                                                                  : QStringDecoder::Utf16BE);
     m_sci.SendScintilla(QsciScintillaBase::SCI_ALLOCATE, static_cast<unsigned long>(m_file.size() + 1024));
     reserveLines();
+    m_firstSliceShown = false;
     step();
+    m_firstSliceShown = true;
     return m_error.isEmpty();
 }
 
@@ -103,6 +107,7 @@ bool TEditorFileLoader::step()
         appendSlice(utf8.constData(), utf8.size(), atEnd);
     }
     m_sci.SendScintilla(QsciScintillaBase::SCI_SETREADONLY, 1L);
+    holdPaintsWhileTheEndIsShown();
     if (atEnd) {
         finish(true);
         return false;
@@ -140,6 +145,31 @@ void TEditorFileLoader::reserveLines()
     // stays behind the loaded text until the end.
     m_sci.SendScintilla(QsciScintillaBase::SCI_DELETERANGE, 0UL, long(breaks.size() - 1));
     m_placeholder = true;
+}
+
+void TEditorFileLoader::holdPaintsWhileTheEndIsShown()
+{
+    // Scintilla lays out a whole line to paint any of it, and a slice that
+    // lengthens a line the view shows makes the next paint lay it out again:
+    // a line of megabytes (a minified script) would be laid out once per
+    // slice. So the view keeps showing what it shows while slices arrive on
+    // a shown line, and catches up when they land below it or the file is in.
+    if (!m_firstSliceShown)
+        return;
+    const long lastLine = m_sci.SendScintilla(QsciScintillaBase::SCI_GETLINECOUNT) - 1;
+    const long firstVisible = m_sci.SendScintilla(QsciScintillaBase::SCI_GETFIRSTVISIBLELINE);
+    const long onScreen = m_sci.SendScintilla(QsciScintillaBase::SCI_LINESONSCREEN);
+    const long lastShown = m_sci.SendScintilla(QsciScintillaBase::SCI_DOCLINEFROMVISIBLE, firstVisible + onScreen);
+    setPaintsHeld(lastLine - (m_placeholder ? 1 : 0) <= lastShown);
+}
+
+void TEditorFileLoader::setPaintsHeld(bool held)
+{
+    if (held == m_paintsHeld)
+        return;
+    m_paintsHeld = held;
+    // Enabling updates again repaints the view.
+    m_sci.viewport()->setUpdatesEnabled(!held);
 }
 
 void TEditorFileLoader::removePlaceholder()
@@ -230,5 +260,6 @@ void TEditorFileLoader::finish(bool ok)
     m_sci.SendScintilla(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
     m_sci.SendScintilla(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 1L);
     m_sci.SendScintilla(QsciScintillaBase::SCI_SETSAVEPOINT);
+    setPaintsHeld(false);
     emit finished(ok);
 }

@@ -47,6 +47,8 @@ private:
     bool restartAsWindows1252();
     void reserveLines();
     void removePlaceholder();
+    void holdPaintsWhileTheEndIsShown();
+    void setPaintsHeld(bool held);
     void clearDocument();
     void finish(bool ok);
 
@@ -62,6 +64,8 @@ private:
     bool m_formatKnown = false;
     bool m_pendingCr = false;   // a CR held back from the last slice
     bool m_placeholder = false; // a line break behind the loaded text (see reserveLines)
+    bool m_firstSliceShown = false; // slices after the first may hold paints
+    bool m_paintsHeld = false;
     bool m_done = true;
     bool m_ok = false;
     QString m_error;
