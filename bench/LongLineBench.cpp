@@ -189,6 +189,7 @@ void BM_OpenLongLine(benchmark::State &state)
         TCodeEditor editor;
         editor.resize(1000, 700);
         editor.setHighlighter(&set.byName(QStringLiteral("javascript")));
+        editor.setWordWrap(state.range(1) != 0);
         editor.show();
         runEventLoopFor(50);
         bool loaded = false;
@@ -225,9 +226,10 @@ void BM_OpenLongLine(benchmark::State &state)
     state.counters["type_at_end_ms"] = key.wallMs;
     state.counters["type_at_end_cpu_ms"] = key.cpuMs;
 }
-// 0: date.min.js, 1: ten copies of it, 2: 1 MB minified line, 3: 10 MB
-// minified line, 4: 10 MB string literal.
-BENCHMARK(BM_OpenLongLine)->DenseRange(0, 4)->Iterations(1)->Unit(benchmark::kMillisecond);
+// File: 0: date.min.js, 1: ten copies of it, 2: 1 MB minified line, 3: 10 MB
+// minified line, 4: 10 MB string literal. Word wrap off, on (the program's
+// default).
+BENCHMARK(BM_OpenLongLine)->ArgsProduct({{0, 1, 2, 3, 4}, {0, 1}})->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // A minified line of the given length, highlighted: the time of one key
 // typed at its end (restyling, layout and paint) and of highlighting it once.

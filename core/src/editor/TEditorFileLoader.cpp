@@ -33,6 +33,7 @@ bool TEditorFileLoader::open(const QString &fileName)
     m_sci.SendScintilla(QsciScintillaBase::SCI_SETREADONLY, 0L);
     m_sci.SendScintilla(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 0L);
     if (m_done) {
+        suspendWrapping();
         m_modEventMask = m_sci.SendScintilla(QsciScintillaBase::SCI_GETMODEVENTMASK);
         m_sci.SendScintilla(QsciScintillaBase::SCI_CLEARALL);
         // QScintilla answers every insert notification by counting the
@@ -172,6 +173,23 @@ void TEditorFileLoader::setPaintsHeld(bool held)
     m_sci.viewport()->setUpdatesEnabled(!held);
 }
 
+void TEditorFileLoader::suspendWrapping()
+{
+    // With word wrap on, Scintilla lays each line out as it arrives, before
+    // it is styled; unstyled, a long line is laid out the slow way (see
+    // TLineStyleBuffer), ten times the cost of wrapping it once loaded.
+    m_wrapMode = m_sci.SendScintilla(QsciScintillaBase::SCI_GETWRAPMODE);
+    if (m_wrapMode != QsciScintillaBase::SC_WRAP_NONE)
+        m_sci.SendScintilla(QsciScintillaBase::SCI_SETWRAPMODE, long(QsciScintillaBase::SC_WRAP_NONE));
+}
+
+void TEditorFileLoader::resumeWrapping()
+{
+    if (m_wrapMode != QsciScintillaBase::SC_WRAP_NONE)
+        m_sci.SendScintilla(QsciScintillaBase::SCI_SETWRAPMODE, m_wrapMode);
+    m_wrapMode = QsciScintillaBase::SC_WRAP_NONE;
+}
+
 void TEditorFileLoader::removePlaceholder()
 {
     if (!m_placeholder)
@@ -261,5 +279,6 @@ void TEditorFileLoader::finish(bool ok)
     m_sci.SendScintilla(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 1L);
     m_sci.SendScintilla(QsciScintillaBase::SCI_SETSAVEPOINT);
     setPaintsHeld(false);
+    resumeWrapping();
     emit finished(ok);
 }

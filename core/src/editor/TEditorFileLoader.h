@@ -49,6 +49,8 @@ private:
     void removePlaceholder();
     void holdPaintsWhileTheEndIsShown();
     void setPaintsHeld(bool held);
+    void suspendWrapping();
+    void resumeWrapping();
     void clearDocument();
     void finish(bool ok);
 
@@ -61,6 +63,7 @@ private:
     QTimer m_timer;
     qint64 m_dataStart = 0;
     long m_modEventMask = 0;
+    long m_wrapMode = 0; // suspended while loading
     bool m_formatKnown = false;
     bool m_pendingCr = false;   // a CR held back from the last slice
     bool m_placeholder = false; // a line break behind the loaded text (see reserveLines)
