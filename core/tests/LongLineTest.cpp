@@ -236,6 +236,45 @@ TEST(LongLineEditing, TypingAtTheEndOfALongLine)
     }
 }
 
+TEST(LongLineEditing, TypingIntoAPlainLineRestylesItFromTheEdit)
+{
+    // A character typed into a plain line keeps the plain style Scintilla
+    // gave it, whatever its place in the alternation: the line's layout made
+    // for the key then holds. The rest of the line keeps its styles.
+    TSynJScriptSyn js;
+    const QString line = codeLine(Limit * 2);
+    TCodeEditor editor;
+    editor.resize(600, 300);
+    editor.setText(line + QStringLiteral("\nlet z;"));
+    editor.setHighlighter(&js);
+    editor.show();
+    editor.grab();
+    auto *bridge = editor.findChild<TSynLexerBridge *>();
+    const int plain = bridge->styleOf(js.defaultAttribute());
+    const QList<StyledChar> before = styledLine(editor, 0);
+    // Character index (as styledLine counts) of a UTF-16 offset.
+    const auto charIndex = [&](int offset) {
+        return int(std::count_if(line.cbegin(), line.cbegin() + offset, [](QChar c) { return !c.isLowSurrogate(); }));
+    };
+    int typed = 0;
+    for (const int offset : {int(line.size()), int(line.indexOf(u'x', 1000))}) {
+        editor.setCaretOffset(offset);
+        typeText(editor, QStringLiteral("q"));
+        ++typed;
+        editor.grab();
+        editor.styleAll();
+        const QList<StyledChar> after = styledLine(editor, 0);
+        ASSERT_EQ(after.size(), before.size() + typed);
+        const int at = charIndex(offset);
+        EXPECT_EQ(after[at].style, plain) << offset;
+        EXPECT_EQ(attributesOf(after).count(QStringLiteral("Text")), after.size());
+        // Before the edit nothing changed.
+        for (int i = 0; i < at; i += 97)
+            ASSERT_EQ(after[i].style, before[i].style) << i;
+    }
+    EXPECT_EQ(attributesOf(styledLine(editor, 1)), highlighterAttributes(js, QStringLiteral("let z;")));
+}
+
 TEST(LongLineEditing, OffsetsNearBothEndsOfALongLine)
 {
     // Positions are counted from the nearer end of a line; both ways must
@@ -265,7 +304,7 @@ TEST(LongLineEditing, OffsetsNearBothEndsOfALongLine)
     EXPECT_EQ(editor.caretColumn(), int(line.size()));
 }
 
-TEST(LongLineLoading, PaintsWaitWhileSlicesLengthenAShownLine)
+TEST(LongLineLoading, PaintsAndWordWrapWaitWhileSlicesLengthenAShownLine)
 {
     QTemporaryDir dir;
     const QString longFile = dir.filePath(QStringLiteral("long.js"));
@@ -275,12 +314,15 @@ TEST(LongLineLoading, PaintsWaitWhileSlicesLengthenAShownLine)
     for (const QString &path : {longFile, manyLines}) {
         TCodeEditor editor;
         editor.resize(600, 300);
+        editor.setWordWrap(true);
         editor.show();
         QWidget *view = sciOf(editor).viewport();
         bool finished = false;
         QObject::connect(&editor, &TCodeEditor::loadFinished, [&](bool ok, const QString &) { finished = ok; });
         ASSERT_TRUE(editor.openFile(path).ok);
         EXPECT_TRUE(view->updatesEnabled()); // the first slice shows
+        EXPECT_TRUE(editor.isLoading());
+        EXPECT_FALSE(editor.wordWrap());
         bool held = false;
         while (!finished) {
             QApplication::processEvents();
@@ -288,6 +330,7 @@ TEST(LongLineLoading, PaintsWaitWhileSlicesLengthenAShownLine)
         }
         EXPECT_EQ(held, path == longFile);
         EXPECT_TRUE(view->updatesEnabled());
+        EXPECT_TRUE(editor.wordWrap());
         EXPECT_EQ(editor.text().toUtf8(), TestSupport::readFile(path));
     }
 }

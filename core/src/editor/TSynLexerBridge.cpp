@@ -123,6 +123,7 @@ void TSynLexerBridge::setEditor(QsciScintilla *editor)
     QsciLexerCustom::setEditor(editor);
     m_validLines = 0;
     m_editLastLine = -1;
+    m_plainLineStart = -1;
     m_gaps.clear();
     if (editor) {
         connect(editor, &QsciScintillaBase::SCN_MODIFIED, this, &TSynLexerBridge::onModified);
@@ -149,6 +150,8 @@ void TSynLexerBridge::onModified(int position, int modificationType, const char 
     const bool before = modificationType & (QsciScintillaBase::SC_MOD_BEFOREINSERT | QsciScintillaBase::SC_MOD_BEFOREDELETE);
     const bool after = modificationType & (QsciScintillaBase::SC_MOD_INSERTTEXT | QsciScintillaBase::SC_MOD_DELETETEXT);
     const long line = sci->SendScintilla(QsciScintillaBase::SCI_LINEFROMPOSITION, long(position));
+    if ((before || after) && position <= m_plainLineStart)
+        m_plainLineStart = -1; // the line may have moved or joined another
     if (before) {
         // The end of the last line the change touches: after the change, the
         // state there must be the same for the lines below to stay valid.
@@ -207,8 +210,11 @@ TLineState TSynLexerBridge::startStateOf(long line) const
 
 void TSynLexerBridge::styleText(int start, int end)
 {
-    if (QsciScintilla *sci = editor())
+    if (QsciScintilla *sci = editor()) {
+        m_styledEnd = sci->SendScintilla(QsciScintillaBase::SCI_GETENDSTYLED);
         styleFrom(sci->SendScintilla(QsciScintillaBase::SCI_LINEFROMPOSITION, long(start)), end, !m_exact);
+        m_styledEnd = -1;
+    }
 }
 
 void TSynLexerBridge::styleFrom(long line, long end, bool mayJump)
@@ -364,11 +370,22 @@ int TSynLexerBridge::styleLine(long line, TLineState &state)
     const int levelStart = state.foldLevel;
     m_out.clear();
     m_lineStyles.clear();
-    if (bytes && lineBytes > 0 && lineBytes <= MaxStyledLineLength)
-        highlight(bytes, lineBytes, state);
-    m_lineStyles.appendBytes(lineBytes - m_lineStyles.size(), 0); // a long line: plain
+    long from = lineStart;
+    if (lineBytes > MaxStyledLineLength) {
+        // Plain; where only its end changed, only the end is styled again.
+        from = plainRestyleStart(lineStart, lineEnd);
+        m_plainLineStart = lineStart;
+        if (from != lineStart)
+            startStyling(int(from));
+    } else {
+        if (lineStart == m_plainLineStart)
+            m_plainLineStart = -1;
+        if (bytes && lineBytes > 0)
+            highlight(bytes, lineBytes, state);
+    }
+    m_lineStyles.appendBytes(lineEnd - from - m_lineStyles.size(), 0);
     if (bytes && lineBytes > FastLayoutLineLength)
-        m_lineStyles.alternate(bytes, lineBytes, m_twins);
+        m_lineStyles.alternate(bytes + (from - lineStart), lineEnd - from, m_twins);
     m_lineStyles.appendBytes(nextStart - lineEnd, 0);
     if (m_lineStyles.size() > 0)
         sci->SendScintilla(QsciScintillaBase::SCI_SETSTYLINGEX, static_cast<unsigned long>(m_lineStyles.size()),
@@ -379,6 +396,17 @@ int TSynLexerBridge::styleLine(long line, TLineState &state)
     const int id = m_states.idOf(state);
     sci->SendScintilla(QsciScintillaBase::SCI_SETLINESTATE, line, long(id));
     return id;
+}
+
+long TSynLexerBridge::plainRestyleStart(long lineStart, long lineEnd) const
+{
+    // Every change since the line was styled lies at or after Scintilla's
+    // styled end, and the styles before it are still ours. Restyled from
+    // there with the plain style first, a character typed at the end keeps
+    // the style Scintilla gave it, and the layout made for the key stays.
+    if (lineStart != m_plainLineStart || m_styledEnd <= lineStart || m_styledEnd > lineEnd)
+        return lineStart;
+    return m_styledEnd;
 }
 
 void TSynLexerBridge::highlight(const char *bytes, long lineBytes, TLineState &state)

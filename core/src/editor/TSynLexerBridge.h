@@ -101,6 +101,7 @@ private:
     int styleLine(long line, TLineState &state);
     void applyTokens(QStringView text, const TSynLineOutput &out, long lineBytes);
     void highlight(const char *bytes, long lineBytes, TLineState &state);
+    long plainRestyleStart(long lineStart, long lineEnd) const;
     void setFoldLevel(long line, int levelStart, const TSynLineOutput &out);
     const TSynHighlighterAttributes *attributeOf(int style) const;
 
@@ -122,5 +123,7 @@ private:
     long long m_linesStyled = 0;
     long m_longestHighlighted = 0;
     bool m_exact = false; // styling the whole document: no jumps
+    long m_styledEnd = -1;      // Scintilla's styled end when it asked for styling
+    long m_plainLineStart = -1; // start of the last line shown plain, while no edit before it
     QTimer m_idleStyler;
 };
