@@ -365,15 +365,16 @@ int TSynLexerBridge::styleLine(long line, TLineState &state)
     const long lineEnd = sci->SendScintilla(QsciScintillaBase::SCI_GETLINEENDPOSITION, line);
     const long nextStart = sci->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, line + 1);
     const long lineBytes = lineEnd - lineStart;
-    const auto *bytes = reinterpret_cast<const char *>(
-        sci->SendScintilla(QsciScintillaBase::SCI_GETRANGEPOINTER, static_cast<unsigned long>(lineStart), lineBytes));
     const int levelStart = state.foldLevel;
     m_out.clear();
     m_lineStyles.clear();
-    long from = lineStart;
-    if (lineBytes > MaxStyledLineLength) {
-        // Plain; where only its end changed, only the end is styled again.
-        from = plainRestyleStart(lineStart, lineEnd);
+    // A long line is plain; where only its end changed, only the end is
+    // styled again.
+    const bool plain = lineBytes > MaxStyledLineLength;
+    const long from = plain ? plainRestyleStart(lineStart, lineEnd) : lineStart;
+    const auto *bytes = reinterpret_cast<const char *>(sci->SendScintilla(
+        QsciScintillaBase::SCI_GETRANGEPOINTER, static_cast<unsigned long>(from), lineEnd - from));
+    if (plain) {
         m_plainLineStart = lineStart;
         if (from != lineStart)
             startStyling(int(from));
@@ -385,7 +386,7 @@ int TSynLexerBridge::styleLine(long line, TLineState &state)
     }
     m_lineStyles.appendBytes(lineEnd - from - m_lineStyles.size(), 0);
     if (bytes && lineBytes > FastLayoutLineLength)
-        m_lineStyles.alternate(bytes + (from - lineStart), lineEnd - from, m_twins);
+        m_lineStyles.alternate(bytes, lineEnd - from, m_twins);
     m_lineStyles.appendBytes(nextStart - lineEnd, 0);
     if (m_lineStyles.size() > 0)
         sci->SendScintilla(QsciScintillaBase::SCI_SETSTYLINGEX, static_cast<unsigned long>(m_lineStyles.size()),
