@@ -413,7 +413,6 @@ long TSynLexerBridge::plainRestyleStart(long lineStart, long lineEnd) const
 void TSynLexerBridge::highlight(const char *bytes, long lineBytes, TLineState &state)
 {
     const QString text = QString::fromUtf8(bytes, lineBytes);
-    m_longestHighlighted = std::max(m_longestHighlighted, lineBytes);
     const TLineState before = state;
     try {
         m_highlighter.highlightLine(text, state, m_out);

@@ -82,8 +82,6 @@ public:
 
     // Number of lines styled since creation (for tests and measurements).
     long long linesStyled() const { return m_linesStyled; }
-    // Length of the longest line handed to the highlighter so far.
-    long longestLineHighlighted() const { return m_longestHighlighted; }
     int styleOf(const TSynHighlighterAttributes *attribute) const { return m_styles.value(attribute, 0); }
 
 private slots:
@@ -121,7 +119,6 @@ private:
     long m_editLastLine = -1;
     int m_editOldEndState = -1; // state id at that region's end before the edit
     long long m_linesStyled = 0;
-    long m_longestHighlighted = 0;
     bool m_exact = false; // styling the whole document: no jumps
     long m_styledEnd = -1;      // Scintilla's styled end when it asked for styling
     long m_plainLineStart = -1; // start of the last line shown plain, while no edit before it
