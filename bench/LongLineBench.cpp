@@ -137,6 +137,17 @@ private:
     double m_longestCpu = 0;
 };
 
+double peakMemoryMb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    status.open(QIODevice::ReadOnly);
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    }
+    return 0;
+}
+
 void runEventLoopFor(double ms)
 {
     QElapsedTimer clock;
@@ -225,6 +236,7 @@ void BM_OpenLongLine(benchmark::State &state)
     state.counters["longest_pause_cpu_ms"] = pauseCpuMs;
     state.counters["type_at_end_ms"] = key.wallMs;
     state.counters["type_at_end_cpu_ms"] = key.cpuMs;
+    state.counters["peak_rss_mb"] = peakMemoryMb();
 }
 // File: 0: date.min.js, 1: ten copies of it, 2: 1 MB minified line, 3: 10 MB
 // minified line, 4: 10 MB string literal. Word wrap off, on (the program's
