@@ -26,6 +26,12 @@ public:
         return *m_registry.FindHighlighter(QStringLiteral("multi_htmlphpcssjavascript"))->EditorHighlighter();
     }
 
+    // The highlighter the registry has under a name ("javascript").
+    TSynCustomHighlighter &byName(const QString &name) const
+    {
+        return *m_registry.FindHighlighter(name)->EditorHighlighter();
+    }
+
 private:
     TIHighlighters m_registry{TSynMultiSynPCRE::factory()};
     TVYRAExtensions m_extensions{QString(), &m_registry};

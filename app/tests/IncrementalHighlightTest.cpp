@@ -105,3 +105,23 @@ TEST_P(IncrementalHighlightTest, RandomEditsEndWithTheStylesOfAFreshEditor)
 INSTANTIATE_TEST_SUITE_P(Seeds, IncrementalHighlightTest, ::testing::Values(1u, 2u, 3u));
 
 } // namespace
+
+// Long lines (minified templates) are laid out from Scintilla's width cache
+// only while every character differs in style from its neighbours: the
+// multi-highlighter's attributes must leave room for their look-alike twins.
+TEST_F(IncrementalHighlightTest, LongLinesGiveNeighbouringCharactersDifferentStyles)
+{
+    QString line;
+    while (line.size() < 6000)
+        line += QStringLiteral("<p class=\"a\"><?php echo $x . 'y'; /* c */ ?></p><script>let s = `t`;</script>");
+    TCodeEditor editor;
+    editor.setText(line);
+    editor.setHighlighter(multi);
+    editor.styleAll();
+    auto *sci = editor.findChild<QsciScintilla *>();
+    for (long pos = 1; pos < long(line.size()); ++pos) {
+        ASSERT_NE(sci->SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, static_cast<unsigned long>(pos)),
+                  sci->SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, static_cast<unsigned long>(pos - 1)))
+            << pos;
+    }
+}

@@ -59,3 +59,29 @@ TEST(ScintillaCharacterCount, CountsFromTheStartMatchTheText)
     const long end = long(edited.size());
     EXPECT_EQ(countFromStart(*sci, end), referenceCount(edited, end));
 }
+
+TEST(ScintillaCharacterCount, CountsWithinALongLineFromEitherEnd)
+{
+    // Positions in the second half of a line are counted back from the
+    // start of the next line (or the end of the document).
+    TCodeEditor editor;
+    auto *sci = editor.findChild<QsciScintilla *>();
+    ASSERT_NE(sci, nullptr);
+    QString longLine;
+    while (longLine.size() < 100000)
+        longLine += QStringLiteral("ab€ä😀 ");
+    for (const QString &text : {QStringLiteral("x\r\n") + longLine + QStringLiteral("\r\nend"), QStringLiteral("x\n") + longLine}) {
+        editor.setText(text);
+        const QByteArray utf8 = text.toUtf8();
+        const long length = long(utf8.size());
+        const long lineStart = long(utf8.indexOf('\n')) + 1;
+        const long lineEnd = lineStart + long(longLine.toUtf8().size());
+        for (long pos : {lineStart + 5000, lineEnd / 2, lineEnd / 2 + 1, lineEnd - 5000, lineEnd - 1, lineEnd, lineEnd + 1,
+                         length - 1, length}) {
+            pos = std::min(pos, length);
+            while (pos > 0 && pos < length && (uchar(utf8.at(qsizetype(pos))) & 0xC0) == 0x80)
+                --pos;
+            EXPECT_EQ(countFromStart(*sci, pos), referenceCount(utf8, pos)) << pos;
+        }
+    }
+}

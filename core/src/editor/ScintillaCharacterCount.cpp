@@ -7,6 +7,9 @@
 // through its exported SendScintilla, so this definition, which the dynamic
 // linker finds first, answers counts from the start of the document with the
 // line character index and hands every other message to the library.
+// Within a line it counts from the nearer end of the line, so that the end of
+// a long line (typing at the end of a minified script) costs no more than the
+// end of a short one.
 // The definition below must be visible to the dynamic linker.
 #pragma GCC visibility push(default)
 #include <Qsci/qsciscintillabase.h>
@@ -53,6 +56,13 @@ long QsciScintillaBase::SendScintilla(unsigned int msg, unsigned long wParam, lo
         && (send(this, SCI_GETLINECHARACTERINDEX, 0, 0) & SC_LINECHARACTERINDEX_UTF32)) {
         const long line = send(this, SCI_LINEFROMPOSITION, static_cast<unsigned long>(lParam), 0);
         const long lineStart = send(this, SCI_POSITIONFROMLINE, static_cast<unsigned long>(line), 0);
+        const long nextLine = line + 1;
+        const long nextStart = nextLine < send(this, SCI_GETLINECOUNT, 0, 0)
+                                   ? send(this, SCI_POSITIONFROMLINE, static_cast<unsigned long>(nextLine), 0)
+                                   : send(this, SCI_GETLENGTH, 0, 0);
+        if (nextStart - lParam < lParam - lineStart)
+            return send(this, SCI_INDEXPOSITIONFROMLINE, static_cast<unsigned long>(nextLine), SC_LINECHARACTERINDEX_UTF32)
+                - send(this, SCI_COUNTCHARACTERS, static_cast<unsigned long>(lParam), nextStart);
         return send(this, SCI_INDEXPOSITIONFROMLINE, static_cast<unsigned long>(line), SC_LINECHARACTERINDEX_UTF32)
             + send(this, SCI_COUNTCHARACTERS, static_cast<unsigned long>(lineStart), lParam);
     }

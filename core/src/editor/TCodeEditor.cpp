@@ -22,6 +22,7 @@ constexpr int FirstLineColorMarker = 16;
 constexpr int LineColorMarkers = 8;
 constexpr int LineNumberMargin = 0;
 constexpr int FoldMargin = 2;
+constexpr int PositionCacheEntries = 4096;
 
 } // namespace
 
@@ -55,6 +56,12 @@ TCodeEditor::TCodeEditor(QWidget *parent)
     // Pasted and dropped text gets the end-of-line mode's line breaks, as
     // Enter does (see lineBreak()), so an edit never mixes them into a file.
     m_sci->SendScintilla(QsciScintillaBase::SCI_SETPASTECONVERTENDINGS, 1L);
+    // Long lines are laid out character by character from Scintilla's width
+    // cache (see TLineStyleBuffer): room for every character in every style
+    // of highlighted code. Lines shown stay laid out until they change, so
+    // that a paint does not lay a long line out again.
+    m_sci->SendScintilla(QsciScintillaBase::SCI_SETPOSITIONCACHE, long(PositionCacheEntries));
+    m_sci->SendScintilla(QsciScintillaBase::SCI_SETLAYOUTCACHE, long(QsciScintillaBase::SC_CACHE_PAGE));
     m_sci->installEventFilter(this);
     m_sci->viewport()->installEventFilter(this);
 

@@ -5,6 +5,7 @@
 #include <Qsci/qsciscintillabase.h>
 
 #include <QFileInfo>
+#include <QWidget>
 
 #include <algorithm>
 
@@ -33,6 +34,7 @@ bool TEditorFileLoader::open(const QString &fileName)
     m_sci.SendScintilla(QsciScintillaBase::SCI_SETREADONLY, 0L);
     m_sci.SendScintilla(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 0L);
     if (m_done) {
+        suspendWrapping();
         m_modEventMask = m_sci.SendScintilla(QsciScintillaBase::SCI_GETMODEVENTMASK);
         m_sci.SendScintilla(QsciScintillaBase::SCI_CLEARALL);
         // QScintilla answers every insert notification by counting the
@@ -54,7 +56,9 @@ bool TEditorFileLoader::open(const QString &fileName)
     m_file.seek(m_dataStart);
     m_sci.SendScintilla(QsciScintillaBase::SCI_ALLOCATE, static_cast<unsigned long>(m_file.size() + 1024));
     reserveLines();
+    m_firstSliceShown = false;
     step();
+    m_firstSliceShown = true;
     return m_error.isEmpty();
 }
 
@@ -75,6 +79,7 @@ bool TEditorFileLoader::step()
         return restartAsWindows1252();
     appendSlice(utf8.constData(), utf8.size(), atEnd);
     m_sci.SendScintilla(QsciScintillaBase::SCI_SETREADONLY, 1L);
+    holdPaintsWhileTheEndIsShown();
     if (atEnd) {
         finish(true);
         return false;
@@ -112,6 +117,48 @@ void TEditorFileLoader::reserveLines()
     // stays behind the loaded text until the end.
     m_sci.SendScintilla(QsciScintillaBase::SCI_DELETERANGE, 0UL, long(breaks.size() - 1));
     m_placeholder = true;
+}
+
+void TEditorFileLoader::holdPaintsWhileTheEndIsShown()
+{
+    // Scintilla lays out a whole line to paint any of it, and a slice that
+    // lengthens a line the view shows makes the next paint lay it out again:
+    // a line of megabytes (a minified script) would be laid out once per
+    // slice. So the view keeps showing what it shows while slices arrive on
+    // a shown line, and catches up when they land below it or the file is in.
+    if (!m_firstSliceShown)
+        return;
+    const long lastLine = m_sci.SendScintilla(QsciScintillaBase::SCI_GETLINECOUNT) - 1;
+    const long firstVisible = m_sci.SendScintilla(QsciScintillaBase::SCI_GETFIRSTVISIBLELINE);
+    const long onScreen = m_sci.SendScintilla(QsciScintillaBase::SCI_LINESONSCREEN);
+    const long lastShown = m_sci.SendScintilla(QsciScintillaBase::SCI_DOCLINEFROMVISIBLE, firstVisible + onScreen);
+    setPaintsHeld(lastLine - (m_placeholder ? 1 : 0) <= lastShown);
+}
+
+void TEditorFileLoader::setPaintsHeld(bool held)
+{
+    if (held == m_paintsHeld)
+        return;
+    m_paintsHeld = held;
+    // Enabling updates again repaints the view.
+    m_sci.viewport()->setUpdatesEnabled(!held);
+}
+
+void TEditorFileLoader::suspendWrapping()
+{
+    // With word wrap on, Scintilla lays each line out as it arrives, before
+    // it is styled; unstyled, a long line is laid out the slow way (see
+    // TLineStyleBuffer), ten times the cost of wrapping it once loaded.
+    m_wrapMode = m_sci.SendScintilla(QsciScintillaBase::SCI_GETWRAPMODE);
+    if (m_wrapMode != QsciScintillaBase::SC_WRAP_NONE)
+        m_sci.SendScintilla(QsciScintillaBase::SCI_SETWRAPMODE, long(QsciScintillaBase::SC_WRAP_NONE));
+}
+
+void TEditorFileLoader::resumeWrapping()
+{
+    if (m_wrapMode != QsciScintillaBase::SC_WRAP_NONE)
+        m_sci.SendScintilla(QsciScintillaBase::SCI_SETWRAPMODE, m_wrapMode);
+    m_wrapMode = QsciScintillaBase::SC_WRAP_NONE;
 }
 
 void TEditorFileLoader::removePlaceholder()
@@ -202,5 +249,7 @@ void TEditorFileLoader::finish(bool ok)
     m_sci.SendScintilla(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
     m_sci.SendScintilla(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 1L);
     m_sci.SendScintilla(QsciScintillaBase::SCI_SETSAVEPOINT);
+    setPaintsHeld(false);
+    resumeWrapping();
     emit finished(ok);
 }

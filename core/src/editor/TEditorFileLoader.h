@@ -47,6 +47,10 @@ private:
     bool restartAsWindows1252();
     void reserveLines();
     void removePlaceholder();
+    void holdPaintsWhileTheEndIsShown();
+    void setPaintsHeld(bool held);
+    void suspendWrapping();
+    void resumeWrapping();
     void clearDocument();
     void finish(bool ok);
 
@@ -56,8 +60,11 @@ private:
     QTimer m_timer;
     qint64 m_dataStart = 0;
     long m_modEventMask = 0;
+    long m_wrapMode = 0; // suspended while loading
     bool m_pendingCr = false;   // a CR held back from the last slice
     bool m_placeholder = false; // a line break behind the loaded text (see reserveLines)
+    bool m_firstSliceShown = false; // slices after the first may hold paints
+    bool m_paintsHeld = false;
     bool m_done = true;
     bool m_ok = false;
     QString m_error;

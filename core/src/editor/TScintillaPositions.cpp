@@ -21,15 +21,19 @@ void TScintillaPositions::detach()
     m_sci.SendScintilla(QsciScintillaBase::SCI_RELEASELINECHARACTERINDEX, CharacterIndexes);
 }
 
+// Both conversions walk the text from the nearer end of the line: at the end
+// of a line of megabytes they cost as little as at its start.
 long TScintillaPositions::toByte(long charOffset) const
 {
     charOffset = std::clamp(charOffset, 0L, charLength());
     const long line = lineOf(charOffset);
-    const long lineByte = m_sci.SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, line);
     const long units = charOffset - lineStart(line);
+    const long unitsBefore = lineStart(line + 1) - charOffset;
     if (units == 0)
-        return lineByte;
-    return m_sci.SendScintilla(QsciScintillaBase::SCI_POSITIONRELATIVECODEUNITS, lineByte, units);
+        return lineByte(line);
+    if (unitsBefore < units)
+        return m_sci.SendScintilla(QsciScintillaBase::SCI_POSITIONRELATIVECODEUNITS, lineByte(line + 1), -unitsBefore);
+    return m_sci.SendScintilla(QsciScintillaBase::SCI_POSITIONRELATIVECODEUNITS, lineByte(line), units);
 }
 
 long TScintillaPositions::toChar(long bytePos) const
@@ -37,8 +41,18 @@ long TScintillaPositions::toChar(long bytePos) const
     const long length = m_sci.SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
     bytePos = std::clamp(bytePos, 0L, length);
     const long line = m_sci.SendScintilla(QsciScintillaBase::SCI_LINEFROMPOSITION, bytePos);
-    const long lineByte = m_sci.SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, line);
-    return lineStart(line) + m_sci.SendScintilla(QsciScintillaBase::SCI_COUNTCODEUNITS, lineByte, bytePos);
+    const long start = lineByte(line);
+    const long next = lineByte(line + 1);
+    if (next - bytePos < bytePos - start)
+        return lineStart(line + 1) - m_sci.SendScintilla(QsciScintillaBase::SCI_COUNTCODEUNITS, bytePos, next);
+    return lineStart(line) + m_sci.SendScintilla(QsciScintillaBase::SCI_COUNTCODEUNITS, start, bytePos);
+}
+
+long TScintillaPositions::lineByte(long line) const
+{
+    if (line >= m_sci.SendScintilla(QsciScintillaBase::SCI_GETLINECOUNT))
+        return m_sci.SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
+    return m_sci.SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, line);
 }
 
 long TScintillaPositions::charLength() const

@@ -26,5 +26,9 @@ public:
     long lineOf(long charOffset) const;
 
 private:
+    // Byte position of the start of a line; the document's length for the
+    // line after the last.
+    long lineByte(long line) const;
+
     QsciScintillaBase &m_sci;
 };

@@ -16,24 +16,6 @@ int styleNumber(int index)
     return index < QsciScintillaBase::STYLE_DEFAULT ? index : index + 8;
 }
 
-long utf8Length(QStringView text)
-{
-    long bytes = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        if (c < 0x80)
-            bytes += 1;
-        else if (c < 0x800)
-            bytes += 2;
-        else if (QChar::isHighSurrogate(c) && i + 1 < text.size() && QChar::isLowSurrogate(text[i + 1].unicode())) {
-            bytes += 4;
-            ++i;
-        } else
-            bytes += 3;
-    }
-    return bytes;
-}
-
 } // namespace
 
 TSynLexerBridge::TSynLexerBridge(const TSynCustomHighlighter &highlighter, QObject *parent)
@@ -51,15 +33,25 @@ TSynLexerBridge::TSynLexerBridge(const TSynCustomHighlighter &highlighter, QObje
         m_styles.insert(attribute, styleNumber(index));
         m_attributes.append(attribute);
     }
+    for (int style = 0; style < int(m_twins.size()); ++style)
+        m_twins[style] = static_cast<unsigned char>(style);
+    const int count = int(m_attributes.size());
+    if (count > 0 && styleNumber(2 * count - 1) <= 255) {
+        m_twinOffset = count;
+        for (int i = 0; i < count; ++i)
+            m_twins[styleNumber(i)] = static_cast<unsigned char>(styleNumber(i + count));
+    }
 }
 
 TSynLexerBridge::~TSynLexerBridge() = default;
 
 const TSynHighlighterAttributes *TSynLexerBridge::attributeOf(int style) const
 {
-    const int index = style < QsciScintillaBase::STYLE_DEFAULT ? style : style - 8;
+    int index = style < QsciScintillaBase::STYLE_DEFAULT ? style : style - 8;
     if (style >= QsciScintillaBase::STYLE_DEFAULT && style <= QsciScintillaBase::STYLE_LASTPREDEFINED)
         return nullptr;
+    if (m_twinOffset > 0 && index >= m_twinOffset && index < 2 * m_twinOffset)
+        index -= m_twinOffset; // a twin looks like its attribute
     return index >= 0 && index < m_attributes.size() ? m_attributes.at(index) : nullptr;
 }
 
@@ -114,7 +106,7 @@ void TSynLexerBridge::refreshAttributes()
 {
     setDefaultFont(m_font);
     setDefaultPaper(m_paper);
-    for (int i = 0; i < m_attributes.size(); ++i) {
+    for (int i = 0; i < m_attributes.size() + m_twinOffset; ++i) {
         const int style = styleNumber(i);
         setColor(defaultColor(style), style);
         setPaper(defaultPaper(style), style);
@@ -131,6 +123,7 @@ void TSynLexerBridge::setEditor(QsciScintilla *editor)
     QsciLexerCustom::setEditor(editor);
     m_validLines = 0;
     m_editLastLine = -1;
+    m_plainLineStart = -1;
     m_gaps.clear();
     if (editor) {
         connect(editor, &QsciScintillaBase::SCN_MODIFIED, this, &TSynLexerBridge::onModified);
@@ -157,6 +150,8 @@ void TSynLexerBridge::onModified(int position, int modificationType, const char 
     const bool before = modificationType & (QsciScintillaBase::SC_MOD_BEFOREINSERT | QsciScintillaBase::SC_MOD_BEFOREDELETE);
     const bool after = modificationType & (QsciScintillaBase::SC_MOD_INSERTTEXT | QsciScintillaBase::SC_MOD_DELETETEXT);
     const long line = sci->SendScintilla(QsciScintillaBase::SCI_LINEFROMPOSITION, long(position));
+    if ((before || after) && position <= m_plainLineStart)
+        m_plainLineStart = -1; // the line may have moved or joined another
     if (before) {
         // The end of the last line the change touches: after the change, the
         // state there must be the same for the lines below to stay valid.
@@ -215,8 +210,11 @@ TLineState TSynLexerBridge::startStateOf(long line) const
 
 void TSynLexerBridge::styleText(int start, int end)
 {
-    if (QsciScintilla *sci = editor())
+    if (QsciScintilla *sci = editor()) {
+        m_styledEnd = sci->SendScintilla(QsciScintillaBase::SCI_GETENDSTYLED);
         styleFrom(sci->SendScintilla(QsciScintillaBase::SCI_LINEFROMPOSITION, long(start)), end, !m_exact);
+        m_styledEnd = -1;
+    }
 }
 
 void TSynLexerBridge::styleFrom(long line, long end, bool mayJump)
@@ -375,25 +373,32 @@ int TSynLexerBridge::styleLine(long line, TLineState &state)
     const long lineEnd = sci->SendScintilla(QsciScintillaBase::SCI_GETLINEENDPOSITION, line);
     const long nextStart = sci->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, line + 1);
     const long lineBytes = lineEnd - lineStart;
-    const auto *bytes = reinterpret_cast<const char *>(
-        sci->SendScintilla(QsciScintillaBase::SCI_GETRANGEPOINTER, static_cast<unsigned long>(lineStart), lineBytes));
     const int levelStart = state.foldLevel;
     m_out.clear();
-    if (bytes && lineBytes > 0 && lineBytes <= MaxStyledLineLength) {
-        const QString text = QString::fromUtf8(bytes, lineBytes);
-        try {
-            m_highlighter.highlightLine(text, state, m_out);
-        } catch (...) {
-            // A failing highlighter must not take the editor down: the line
-            // stays unstyled and keeps the state it started with.
-            m_out.clear();
-        }
-        applyTokens(text, m_out, lineBytes);
-    } else if (lineBytes > 0) {
-        setStyling(int(lineBytes), 0);
+    m_lineStyles.clear();
+    // A long line is plain; where only its end changed, only the end is
+    // styled again.
+    const bool plain = lineBytes > MaxStyledLineLength;
+    const long from = plain ? plainRestyleStart(lineStart, lineEnd) : lineStart;
+    const auto *bytes = reinterpret_cast<const char *>(sci->SendScintilla(
+        QsciScintillaBase::SCI_GETRANGEPOINTER, static_cast<unsigned long>(from), lineEnd - from));
+    if (plain) {
+        m_plainLineStart = lineStart;
+        if (from != lineStart)
+            startStyling(int(from));
+    } else {
+        if (lineStart == m_plainLineStart)
+            m_plainLineStart = -1;
+        if (bytes && lineBytes > 0)
+            highlight(bytes, lineBytes, state);
     }
-    if (nextStart > lineEnd)
-        setStyling(int(nextStart - lineEnd), 0);
+    m_lineStyles.appendBytes(lineEnd - from - m_lineStyles.size(), 0);
+    if (bytes && lineBytes > FastLayoutLineLength)
+        m_lineStyles.alternate(bytes, lineEnd - from, m_twins);
+    m_lineStyles.appendBytes(nextStart - lineEnd, 0);
+    if (m_lineStyles.size() > 0)
+        sci->SendScintilla(QsciScintillaBase::SCI_SETSTYLINGEX, static_cast<unsigned long>(m_lineStyles.size()),
+                           m_lineStyles.bytes().constData());
     state.foldLevel = qint16(std::clamp(levelStart + m_out.foldDelta(), 0, 0x0FFF - QsciScintillaBase::SC_FOLDLEVELBASE));
     setFoldLevel(line, levelStart, m_out);
     ++m_linesStyled;
@@ -402,17 +407,41 @@ int TSynLexerBridge::styleLine(long line, TLineState &state)
     return id;
 }
 
+long TSynLexerBridge::plainRestyleStart(long lineStart, long lineEnd) const
+{
+    // Every change since the line was styled lies at or after Scintilla's
+    // styled end, and the styles before it are still ours. Restyled from
+    // there with the plain style first, a character typed at the end keeps
+    // the style Scintilla gave it, and the layout made for the key stays.
+    if (lineStart != m_plainLineStart || m_styledEnd <= lineStart || m_styledEnd > lineEnd)
+        return lineStart;
+    return m_styledEnd;
+}
+
+void TSynLexerBridge::highlight(const char *bytes, long lineBytes, TLineState &state)
+{
+    const QString text = QString::fromUtf8(bytes, lineBytes);
+    const TLineState before = state;
+    try {
+        m_highlighter.highlightLine(text, state, m_out);
+    } catch (...) {
+        // A failing highlighter must not take the editor down: the line
+        // stays unstyled and keeps the state it started with.
+        state = before;
+        m_out.clear();
+    }
+    applyTokens(text, m_out, lineBytes);
+}
+
 void TSynLexerBridge::applyTokens(QStringView text, const TSynLineOutput &out, long lineBytes)
 {
-    long styled = 0;
     int pos = 0;
     auto styleRun = [&](int from, int to, int style) {
         if (to <= from)
             return;
-        const long bytes = std::min(utf8Length(text.mid(from, to - from)), lineBytes - styled);
-        if (bytes > 0)
-            setStyling(int(bytes), style);
-        styled += std::max(0L, bytes);
+        const qsizetype bytes = std::min(TLineStyleBuffer::utf8Length(text.mid(from, to - from)),
+                                         qsizetype(lineBytes) - m_lineStyles.size());
+        m_lineStyles.appendBytes(bytes, style);
     };
     for (const TSynToken &token : out.tokens()) {
         const int from = std::clamp(token.start, pos, int(text.size()));
@@ -422,8 +451,6 @@ void TSynLexerBridge::applyTokens(QStringView text, const TSynLineOutput &out, l
         pos = to;
     }
     styleRun(pos, int(text.size()), 0);
-    if (styled < lineBytes)
-        setStyling(int(lineBytes - styled), 0);
 }
 
 void TSynLexerBridge::setFoldLevel(long line, int levelStart, const TSynLineOutput &out)

@@ -2,6 +2,7 @@
 
 #include "editor/TLineGaps.h"
 #include "editor/TLineStateTable.h"
+#include "editor/TLineStyleBuffer.h"
 #include "editor/TSynLineOutput.h"
 #include "vyra_export.h"
 
@@ -27,6 +28,14 @@ class TSynHighlighterAttributes;
 // are about to be shown; where it then ends in a state other than the one the
 // lines below were styled from, those lines are restyled until the states agree.
 // Gaps are also styled bit by bit while the program is idle.
+//
+// A line is styled in one call to the highlighter, so the length of a line
+// bounds the time one styling step takes. Lines longer than
+// MaxStyledLineLength are shown plain and pass their state on unchanged, as
+// minified scripts often are. Every attribute has a twin style that looks the
+// same; lines longer than FastLayoutLineLength alternate between the two
+// character by character, which keeps Scintilla's layout of them cheap (see
+// TLineStyleBuffer).
 class VYRA_EXPORT TSynLexerBridge : public QsciLexerCustom
 {
     Q_OBJECT
@@ -48,8 +57,11 @@ public:
     void setBasePaper(const QColor &paper);
     // Re-reads colours and styles after the highlighter's attributes changed.
     void refreshAttributes();
-    // Lines longer than this are shown unstyled and pass their state on.
-    static constexpr int MaxStyledLineLength = 200000;
+    // Lines longer than this (in UTF-8 bytes) are shown plain and pass their
+    // state on.
+    static constexpr int MaxStyledLineLength = 100000;
+    // Lines longer than this alternate between each style and its twin.
+    static constexpr int FastLayoutLineLength = 2000;
     // Shown lines farther below the last styled line than this are styled
     // from the nearest known state, starting WarmUpLines above them.
     static constexpr long JumpDistance = 10000;
@@ -88,12 +100,17 @@ private:
     long lastShownLine() const;
     int styleLine(long line, TLineState &state);
     void applyTokens(QStringView text, const TSynLineOutput &out, long lineBytes);
+    void highlight(const char *bytes, long lineBytes, TLineState &state);
+    long plainRestyleStart(long lineStart, long lineEnd) const;
     void setFoldLevel(long line, int levelStart, const TSynLineOutput &out);
     const TSynHighlighterAttributes *attributeOf(int style) const;
 
     const TSynCustomHighlighter &m_highlighter;
     QHash<const TSynHighlighterAttributes *, int> m_styles;
     QList<const TSynHighlighterAttributes *> m_attributes; // by style number
+    TLineStyleBuffer::Twins m_twins{};
+    int m_twinOffset = 0; // attribute index of the first twin; 0: no twins
+    TLineStyleBuffer m_lineStyles;
     TLineStateTable m_states;
     TLineGaps m_gaps;
     QFont m_font;
@@ -105,5 +122,7 @@ private:
     int m_editOldEndState = -1; // state id at that region's end before the edit
     long long m_linesStyled = 0;
     bool m_exact = false; // styling the whole document: no jumps
+    long m_styledEnd = -1;      // Scintilla's styled end when it asked for styling
+    long m_plainLineStart = -1; // start of the last line shown plain, while no edit before it
     QTimer m_idleStyler;
 };
