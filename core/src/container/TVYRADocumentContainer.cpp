@@ -25,6 +25,7 @@
 #include <QFileInfo>
 #include <QLayout>
 #include <QMenu>
+#include <QSet>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -170,27 +171,29 @@ void TVYRADocumentContainer::HighlighterChanged(TVYRADocument *document)
 
 QString TVYRADocumentContainer::controlName(const QString &pattern) const
 {
+    QSet<QString> taken;
+    for (int i = 0; i < m_documents.Count(); ++i) {
+        const TVYRADocumentList::TEntry *entry = m_documents.Entry(i);
+        if (entry->code)
+            taken.insert(entry->code->objectName());
+        if (entry->rich)
+            taken.insert(entry->rich->objectName());
+    }
     for (int number = 0;; ++number) {
         const QString name = pattern.arg(number);
-        bool taken = false;
-        for (int i = 0; i < m_documents.Count() && !taken; ++i) {
-            const TVYRADocumentList::TEntry *entry = m_documents.Entry(i);
-            taken = (entry->code && entry->code->objectName() == name)
-                || (entry->rich && entry->rich->objectName() == name);
-        }
-        if (!taken)
+        if (!taken.contains(name))
             return name;
     }
 }
 
 QString TVYRADocumentContainer::newDocumentName() const
 {
+    QSet<QString> taken;
+    for (int i = 0; i < m_documents.Count(); ++i)
+        taken.insert(m_documents.Items(i)->GetFileName().toLower());
     for (int number = 1;; ++number) {
         const QString name = QStringLiteral("Dokument%1").arg(number);
-        bool taken = false;
-        for (int i = 0; i < m_documents.Count() && !taken; ++i)
-            taken = sameFileName(m_documents.Items(i)->GetFileName(), name);
-        if (!taken)
+        if (!taken.contains(name.toLower()))
             return name;
     }
 }
@@ -1296,7 +1299,8 @@ void TVYRADocumentContainer::makeUnnamed(TVYRADocumentList::TEntry &entry)
 bool TVYRADocumentContainer::SaveDocument(int index)
 {
     const TVYRADocument *document = m_documents.Items(index);
-    return document && SaveDocument(index, document->GetFileName());
+    // A new document has no file yet: it needs a name (save as), never "Dokument1" in the working folder.
+    return document && document->GetFileExists() && SaveDocument(index, document->GetFileName());
 }
 
 bool TVYRADocumentContainer::SaveDocument(int index, const QString &fileName)
@@ -1307,6 +1311,10 @@ bool TVYRADocumentContainer::SaveDocument(int index, const QString &fileName)
     TVYRADocument *document = entry->document.get();
     if (!document->GetModified() && document->GetFileExists() && document->GetFileName() == fileName)
         return false;
+    if (QFileInfo(fileName).isRelative()) {
+        RaiseEvent(document, evFileAccessError, fileName, QStringLiteral("Der Dateiname ist kein vollständiger Pfad."));
+        return false;
+    }
     if (entry->loading || entry->deciphering || document->IsActionRunning()) {
         RaiseEvent(document, evGenericError, fileName,
                    QStringLiteral("Das Dokument wird noch geladen oder entschlüsselt."));
