@@ -28,6 +28,7 @@
 #include <QSet>
 #include <QTextEdit>
 #include <QVBoxLayout>
+#include <vector>
 
 namespace {
 
@@ -169,33 +170,46 @@ void TVYRADocumentContainer::HighlighterChanged(TVYRADocument *document)
 // ---------------------------------------------------------------------------
 // Creating documents
 
-QString TVYRADocumentContainer::controlName(const QString &pattern) const
+// The first number from 0 up that no living control of the kind carries.
+QString TVYRADocumentContainer::controlName(const QString &pattern, std::set<int> &used)
 {
-    QSet<QString> taken;
-    for (int i = 0; i < m_documents.Count(); ++i) {
-        const TVYRADocumentList::TEntry *entry = m_documents.Entry(i);
-        if (entry->code)
-            taken.insert(entry->code->objectName());
-        if (entry->rich)
-            taken.insert(entry->rich->objectName());
+    int number = 0;
+    for (int taken : used) {
+        if (taken != number)
+            break;
+        ++number;
     }
-    for (int number = 0;; ++number) {
-        const QString name = pattern.arg(number);
-        if (!taken.contains(name))
-            return name;
-    }
+    used.insert(number);
+    return pattern.arg(number);
 }
 
+void TVYRADocumentContainer::releaseControlName(const QWidget *control, qsizetype prefixLength, std::set<int> &used)
+{
+    bool ok = false;
+    const int number = control->objectName().mid(prefixLength).toInt(&ok);
+    if (ok)
+        used.erase(number);
+}
+
+// "Dokument%d" with the first number from 1 up that no open document has as its name.
 QString TVYRADocumentContainer::newDocumentName() const
 {
-    QSet<QString> taken;
-    for (int i = 0; i < m_documents.Count(); ++i)
-        taken.insert(m_documents.Items(i)->GetFileName().toLower());
-    for (int number = 1;; ++number) {
-        const QString name = QStringLiteral("Dokument%1").arg(number);
-        if (!taken.contains(name.toLower()))
-            return name;
+    static const QString prefix = QStringLiteral("Dokument");
+    std::vector<bool> taken(size_t(m_documents.Count()) + 2, false);
+    for (int i = 0; i < m_documents.Count(); ++i) {
+        const QString name = m_documents.Items(i)->GetFileName();
+        if (!name.startsWith(prefix, Qt::CaseInsensitive))
+            continue;
+        bool ok = false;
+        const int number = QStringView(name).mid(prefix.size()).toInt(&ok);
+        if (ok && number > 0 && size_t(number) < taken.size()
+            && name.compare(prefix + QString::number(number), Qt::CaseInsensitive) == 0)
+            taken[size_t(number)] = true;
     }
+    int number = 1;
+    while (taken[size_t(number)])
+        ++number;
+    return prefix + QString::number(number);
 }
 
 void TVYRADocumentContainer::placeInParent(QWidget *control, QWidget *parent) const
@@ -213,7 +227,7 @@ void TVYRADocumentContainer::placeInParent(QWidget *control, QWidget *parent) co
 TRichEditor *TVYRADocumentContainer::createRichEditor(QWidget *parent)
 {
     auto *rich = new TRichEditor;
-    rich->setObjectName(controlName(QStringLiteral("RichEdit%1")));
+    rich->setObjectName(controlName(QStringLiteral("RichEdit%1"), m_richNumbers));
     placeInParent(rich, parent);
     rich->setToolTip(m_helpText);
     rich->setFont(GetDefaultDocumentFont(0));
@@ -226,7 +240,7 @@ TRichEditor *TVYRADocumentContainer::createRichEditor(QWidget *parent)
 TCodeEditor *TVYRADocumentContainer::createCodeEditor(QWidget *parent)
 {
     auto *code = new TCodeEditor;
-    code->setObjectName(controlName(QStringLiteral("SynEdit%1")));
+    code->setObjectName(controlName(QStringLiteral("SynEdit%1"), m_codeNumbers));
     placeInParent(code, parent);
     code->setToolTip(m_helpText);
     code->setGutterAutoSize(false);
@@ -333,6 +347,10 @@ int TVYRADocumentContainer::NewDocument(QWidget *parent, TVYRAProjectGroupItems 
         wireControls(entry);
     } catch (const std::exception &) {
         releaseItem(entry);
+        if (entry.code)
+            releaseControlName(entry.code, 7, m_codeNumbers);
+        if (entry.rich)
+            releaseControlName(entry.rich, 8, m_richNumbers);
         delete entry.code.data();
         delete entry.rich.data();
         return -1;
@@ -683,6 +701,8 @@ void TVYRADocumentContainer::CloseDocument(int index, TFileCloseOption option, b
     for (QWidget *control : {static_cast<QWidget *>(entry->code.data()), static_cast<QWidget *>(entry->rich.data())}) {
         if (!control)
             continue;
+        releaseControlName(control, control == entry->code ? 7 : 8,
+                           control == entry->code ? m_codeNumbers : m_richNumbers);
         control->disconnect(document);
         control->hide();
         control->deleteLater();

@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <functional>
 #include <memory>
+#include <set>
 
 class TVYRAProjectGroupList;
 class TVYRAProjectGroupItem;
@@ -162,7 +163,8 @@ private:
     TRichEditor *createRichEditor(QWidget *parent);
     void wireControls(TVYRADocumentList::TEntry &entry);
     QString newDocumentName() const;
-    QString controlName(const QString &pattern) const;
+    static QString controlName(const QString &pattern, std::set<int> &used);
+    static void releaseControlName(const QWidget *control, qsizetype prefixLength, std::set<int> &used);
     void placeInParent(QWidget *control, QWidget *parent) const;
     TVYRAProjectGroupItem *addProjectItem(TVYRAProjectGroupItems *group, const QString &fileName);
     void applyDefaultHighlighter(int index);
@@ -217,4 +219,7 @@ private:
     TVYRAEditorEnvironment m_environment;
     TVYRAContainerEvents m_events;
     TVYRAContainerEvents::TNotify m_onChangeIntf;
+    // Numbers in the names of the living controls ("SynEdit%d", "RichEdit%d").
+    std::set<int> m_codeNumbers;
+    std::set<int> m_richNumbers;
 };
