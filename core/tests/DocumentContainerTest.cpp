@@ -433,6 +433,33 @@ TEST(DocumentContainer, RemovingAProjectItemClosesItsDocumentOnce)
     EXPECT_EQ(c.GetDocumentCount(), 0);
 }
 
+TEST(DocumentContainer, ProjectItemsOpenThroughTheContainer)
+{
+    Host host;
+    TVYRADocumentContainer &c = *host.container;
+    const int projectIndex = c.NewProject(writeProject(host, "p.qpg"), QStringLiteral("P"));
+    TVYRAProjectGroupItems *project = c.ProjectGroups()->Items(projectIndex);
+    const QString file = host.write("seite.php", "<?php");
+    const int at = project->AddFile(file, nullptr, std::nullopt, false);
+    TVYRAProjectGroupItem *item = project->Root()->GetItems(at);
+    project->SetModified(false);
+    EXPECT_TRUE(item->Open());
+    ASSERT_EQ(c.GetDocumentCount(), 1);
+    EXPECT_EQ(c.ProjectOf(host.doc(0)), project);
+    EXPECT_EQ(c.ProjectItemOf(host.doc(0)), item) << "the group's own entry, not a second one";
+    EXPECT_EQ(item->GetDocument(), host.doc(0));
+    EXPECT_EQ(project->Root()->GetCount(), 1);
+    EXPECT_FALSE(project->Modified()) << "opening a listed file changes nothing in the group";
+    TVYRADocument *shown = nullptr;
+    c.Events().OnRequestDocumentShowing = [&](TVYRADocument *document) { shown = document; };
+    EXPECT_FALSE(item->Open()) << "a second open brings the document to front";
+    EXPECT_EQ(shown, host.doc(0));
+    // Closing keeps the entry of a real project.
+    c.CloseDocument(0);
+    EXPECT_EQ(project->Root()->GetCount(), 1);
+    EXPECT_EQ(item->GetDocument(), nullptr);
+}
+
 TEST(DocumentContainer, SavingTheDefaultGroupMakesItAnOrdinaryOne)
 {
     Host host;

@@ -275,6 +275,13 @@ void TVYRADocumentContainer::wireControls(TVYRADocumentList::TEntry &entry)
     }
     if (entry.rich) {
         TRichEditor *rich = entry.rich;
+        if (m_textPopUp) {
+            rich->textEdit()->setContextMenuPolicy(Qt::CustomContextMenu);
+            connect(rich->textEdit(), &QWidget::customContextMenuRequested, rich, [this, rich](const QPoint &pos) {
+                if (m_textPopUp)
+                    m_textPopUp->popup(rich->textEdit()->mapToGlobal(pos));
+            });
+        }
         connect(rich, &TRichEditor::textChanged, document, [this, document] { Changed(document); });
         connect(rich, &TRichEditor::selectionChanged, document, [this, document] {
             if (m_events.OnRichEdit_SelectionChange)

@@ -68,7 +68,9 @@ void TVYRADocumentEditorLink::SearchStarted()
 TReplaceAction TVYRADocumentEditorLink::AskReplace(const QString &found, const QString &replaceBy)
 {
     TReplaceAction action = raReplaceAll;
+    const TCodeEditor *code = EditorMode() ? CodeEditor() : nullptr;
     if (m_container->Events().OnReplaceText)
-        m_container->Events().OnReplaceText(m_document, found, replaceBy, -1, -1, action);
+        m_container->Events().OnReplaceText(m_document, found, replaceBy, code ? code->caretLine() : -1,
+                                            code ? code->caretColumn() : -1, action);
     return action;
 }
