@@ -10,6 +10,8 @@
 #include "utils/StreamStrings.h"
 
 #include <QFile>
+#include <QMimeData>
+#include <QTextEdit>
 #include <QFileInfo>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -542,6 +544,57 @@ TEST(DocumentContainer, SwitchingEditorsCarriesEveryEditIncludingCase)
     c.SetEditorMode(0, false);
     EXPECT_TRUE(host.doc(0)->EditorMode());
     EXPECT_EQ(host.count(evMayNotChangeEditorMode), 1);
+}
+
+TEST(DocumentContainer, DragAndDropOverAnEditorGoesToTheHost)
+{
+    Host host;
+    TVYRADocumentContainer &c = *host.container;
+    host.core->Settings()->DefaultEditor()->EditorMode = false;
+    c.NewDocument();
+    host.window.resize(300, 200);
+    host.doc(0)->Parent()->resize(300, 200);
+    host.window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&host.window));
+    QWidget *viewport = host.rich(0)->textEdit()->viewport();
+    TVYRADocument *over = nullptr;
+    TVYRADocument *dropped = nullptr;
+    c.Events().OnDragOver = [&](TVYRADocument *document, QObject *, QPoint, bool &allow) {
+        over = document;
+        allow = true;
+    };
+    c.Events().OnDragDrop = [&](TVYRADocument *document, QObject *, QPoint) { dropped = document; };
+    QMimeData data;
+    data.setText(QStringLiteral("x"));
+    QDragEnterEvent move(QPoint(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &move);
+    EXPECT_EQ(over, host.doc(0));
+    EXPECT_TRUE(move.isAccepted());
+    QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &drop);
+    EXPECT_EQ(dropped, host.doc(0));
+}
+
+TEST(DocumentContainer, WithOneEditorKindOnlyThatKindExistsAndTheModeIsFixed)
+{
+    QTemporaryDir root;
+    QWidget window;
+    TVYRACoreConfig config{&window, root.filePath("app"), root.filePath("common"), root.filePath("user"),
+                           TVYRAEditorTypes::etCodeEditor, false, {}};
+    TVYRACore core(config);
+    TVYRADocumentContainer &c = *core.Container();
+    c.Events().OnNewDocumentRequest = [&](QWidget *&parent) { parent = new QWidget(&window); };
+    EXPECT_TRUE(c.FixEditorMode());
+    EXPECT_FALSE(c.IsRichEditorAvailable());
+    EXPECT_TRUE(core.Settings()->DefaultEditor()->EditorMode);
+    ASSERT_EQ(c.NewDocument(), 0);
+    EXPECT_TRUE(c.GetSynEdit(0));
+    EXPECT_FALSE(c.GetRichEdit(0));
+    EXPECT_TRUE(c.GetDocument(0)->EditorMode());
+    c.SetFixEditorMode(false);
+    EXPECT_TRUE(c.FixEditorMode()) << "only with both kinds may the mode be freed";
+    c.SetEditorMode(0, false);
+    EXPECT_TRUE(c.GetDocument(0)->EditorMode());
 }
 
 // ---------------------------------------------------------------------------

@@ -22,6 +22,8 @@
 #include "utils/VYRAExceptions.h"
 #include "utils/WildCards.h"
 
+#include <QAbstractScrollArea>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QLayout>
 #include <QMenu>
@@ -34,6 +36,8 @@ namespace {
 
 const QString kDocumentVersion = QStringLiteral("0.98");
 const QString kDefaultGroupName = QStringLiteral("Unbenanntes Projekt");
+// Marks a control's viewport with the document it shows.
+constexpr const char *kDocumentProperty = "vyraDocument";
 
 QString lowerSuffix(const QString &fileName)
 {
@@ -252,9 +256,52 @@ TCodeEditor *TVYRADocumentContainer::createCodeEditor(QWidget *parent)
     return code;
 }
 
+// Drag and drop over a control's viewport goes to OnDragOver / OnDragDrop
+// when they are set; otherwise the control handles it itself.
+void TVYRADocumentContainer::watchDrops(QWidget *viewport, TVYRADocument *document)
+{
+    viewport->setProperty(kDocumentProperty, QVariant::fromValue<QObject *>(document));
+    viewport->setAcceptDrops(true);
+    viewport->installEventFilter(this);
+}
+
+bool TVYRADocumentContainer::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+        return QObject::eventFilter(watched, event);
+    auto *document = qobject_cast<TVYRADocument *>(watched->property(kDocumentProperty).value<QObject *>());
+    if (!document || m_documents.IndexOf(document) < 0)
+        return false;
+    auto *drop = static_cast<QDropEvent *>(event);
+    const QPoint position = drop->position().toPoint();
+    if (type == QEvent::Drop) {
+        if (!m_events.OnDragDrop)
+            return false;
+        m_events.OnDragDrop(document, drop->source(), position);
+        drop->acceptProposedAction();
+        return true;
+    }
+    if (!m_events.OnDragOver)
+        return false;
+    bool allowDrop = false;
+    m_events.OnDragOver(document, drop->source(), position, allowDrop);
+    if (allowDrop)
+        drop->acceptProposedAction();
+    else
+        drop->ignore();
+    return true;
+}
+
 void TVYRADocumentContainer::wireControls(TVYRADocumentList::TEntry &entry)
 {
     TVYRADocument *document = entry.document.get();
+    if (entry.code) {
+        if (auto *area = entry.code->findChild<QAbstractScrollArea *>())
+            watchDrops(area->viewport(), document);
+    }
+    if (entry.rich)
+        watchDrops(entry.rich->textEdit()->viewport(), document);
     if (entry.code) {
         TCodeEditor *code = entry.code;
         connect(code, &TCodeEditor::textChanged, document, [this, document] { Changed(document); });

@@ -154,6 +154,9 @@ public:
     TVYRAContainerEvents::TNotify Get_OnChange() const override { return m_onChangeIntf; }
     void Set_OnChange(TVYRAContainerEvents::TNotify handler) override { m_onChangeIntf = std::move(handler); }
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     struct TOpenRun;
     class TBusy;
@@ -162,6 +165,7 @@ private:
     TCodeEditor *createCodeEditor(QWidget *parent);
     TRichEditor *createRichEditor(QWidget *parent);
     void wireControls(TVYRADocumentList::TEntry &entry);
+    void watchDrops(QWidget *viewport, TVYRADocument *document);
     QString newDocumentName() const;
     static QString controlName(const QString &pattern, std::set<int> &used);
     static void releaseControlName(const QWidget *control, qsizetype prefixLength, std::set<int> &used);
