@@ -194,19 +194,13 @@ private:
     void closeCreated(TOpenRun &run);
     void restoreReused(TOpenRun &run);
 
-    // Saving
-    QString editorText(const TVYRADocumentList::TEntry &entry) const;
-    bool saveStored(int index, const QString &oldName);
-    bool saveTemplate(int index, const QString &fileName);
-    bool savePlain(int index, const QString &fileName);
-    void markSaved(TVYRADocumentList::TEntry &entry);
-
     // Project entries
     void renameDocument(TVYRADocument *document, const QString &fileName);
     void moveToProject(int index, TVYRAProjectGroupItems *project);
     void releaseItem(TVYRADocumentList::TEntry &entry);
 
     friend class TVYRADocumentList;
+    friend class TVYRADocumentSaver;
 
     TVYRACore *m_core;
     QPointer<QWidget> m_ownerComponent;
