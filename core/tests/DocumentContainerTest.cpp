@@ -462,6 +462,32 @@ TEST(DocumentContainer, ProjectItemsOpenThroughTheContainer)
     EXPECT_EQ(item->GetDocument(), nullptr);
 }
 
+TEST(DocumentContainer, MovingAFileInASynchronisedGroupRenamesItsDocument)
+{
+    Host host;
+    TVYRADocumentContainer &c = *host.container;
+    const QString web = host.path(QStringLiteral("web/"));
+    QDir().mkpath(web + "css");
+    QDir().mkpath(web + "img");
+    TVYRAProjectGroupItems *project =
+        c.ProjectGroups()->Items(c.NewProject(writeProject(host, "p.qpg"), QStringLiteral("P")));
+    ASSERT_TRUE(project->SetMainFolder(web));
+    ASSERT_TRUE(project->SetFileFolder(web));
+    project->SetSyncFileMode(sfmSynchronize);
+    project->SetConfirmFileSync(false);
+    TVYRAProjectGroupItem *img = project->Root()->GetItems(project->AddFolder(web + "img", nullptr, std::nullopt, false));
+    const QString file = host.write("web/css/a.css", "A");
+    TVYRAProjectGroupItem *a = project->Root()->GetItems(project->AddFile(file, nullptr, std::nullopt, false));
+    ASSERT_TRUE(a->Open());
+    ASSERT_TRUE(project->MoveItem(a, img).ok);
+    EXPECT_EQ(host.doc(0)->GetFileName(), web + "img/a.css");
+    EXPECT_EQ(bytesOf(web + "img/a.css"), "A");
+    EXPECT_EQ(c.ProjectItemOf(host.doc(0)), a);
+    // Removing the folder node closes the document of the file in it, once.
+    TVYRAProjectGroupItem::Destroy(img->RemoveOwnEntry());
+    EXPECT_EQ(c.GetDocumentCount(), 0);
+}
+
 TEST(DocumentContainer, SavingTheDefaultGroupMakesItAnOrdinaryOne)
 {
     Host host;
