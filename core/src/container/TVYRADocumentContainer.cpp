@@ -835,7 +835,9 @@ void TVYRADocumentContainer::SetEditorMode(int index, bool codeEditor)
         return;
     TVYRADocument *document = entry->document.get();
     if (m_fixEditorMode) {
-        RaiseEvent(document, evMayNotChangeEditorMode, document->GetFileName());
+        // The editor a file type asks for while it opens is a wish, not the user's command.
+        if (!m_busy.testFlag(bsOpening))
+            RaiseEvent(document, evMayNotChangeEditorMode, document->GetFileName());
         return;
     }
     TBusy busy(this, bsEditorModeChange);
