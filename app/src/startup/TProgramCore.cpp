@@ -3,6 +3,8 @@
 #include "completion/TVYRACodeCompletionService.h"
 #include "framework/TVYRACore.h"
 #include "highlighter/TSynMultiSynPCRE.h"
+#include "container/TVYRADocumentContainer.h"
+#include "projects/TTalvexStudioDocument.h"
 #include "projects/TTalvexStudioProject.h"
 #include "settings/TTalvexStudioSettings.h"
 #include "startup/TProgramEditorServices.h"
@@ -41,7 +43,10 @@ std::unique_ptr<TVYRACore> TProgramCore::Create(const TDataFolders &folders)
     config.classes.settings = TTalvexStudioSettings::factory();
     config.classes.highlighters = TSynMultiSynPCRE::factory();
     config.classes.projectGroups = TTalvexStudioProject::Factory();
+    config.classes.documents = TTalvexStudioDocument::factory();
     auto core = std::make_unique<TVYRACore>(config);
+    // The program's window holds any number of documents.
+    core->Container()->SetMDISupported(true);
     core->SetProductCaption(QStringLiteral("Talvex Studio"));
     if (QDir().mkpath(folders.projects))
         core->SetProjectDir(folders.projects);

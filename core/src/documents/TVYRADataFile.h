@@ -90,6 +90,8 @@ public:
     TVYRASettings *Settings() const { return m_settings; }
     TCipherList *Ciphers() const { return m_ciphers; }
     QWidget *Parent() const { return m_parent; }
+    // The window that hosts the document's editor (it changes when documents are exchanged).
+    void SetParent(QWidget *parent) { m_parent = parent; }
     TVYRADataFile *Source() const { return m_source; }
     TVYRATemplate *TemplateObject() const { return m_templateObject.get(); }
     void SetTemplateObject(std::unique_ptr<TVYRATemplate> object);

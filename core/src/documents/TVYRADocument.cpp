@@ -117,6 +117,17 @@ bool TVYRADocument::IsChecksumValid() const
 
 TOpenResult TVYRADocument::OpenStored(const PasswordRequest &askPassword, const BadFileQuestion &continueBadFile)
 {
+    const TOpenResult prepared = PrepareStored(askPassword, continueBadFile);
+    if (prepared.outcome != TOpenOutcome::Success)
+        return prepared;
+    const TDocumentResult deciphered = DeCrypt();
+    if (!deciphered)
+        return {TOpenOutcome::Failed, deciphered.errorText};
+    return {};
+}
+
+TOpenResult TVYRADocument::PrepareStored(const PasswordRequest &askPassword, const BadFileQuestion &continueBadFile)
+{
     m_plainText = false;
     QString key;
     if (NeedsPassword()) {
@@ -133,9 +144,6 @@ TOpenResult TVYRADocument::OpenStored(const PasswordRequest &askPassword, const 
     if (!IsChecksumValid() && !(continueBadFile && continueBadFile(*this)))
         return {TOpenOutcome::BadFile,
                 QStringLiteral("Die Prüfsumme von \"%1\" stimmt nicht; die Datei wurde verändert.").arg(GetFileName())};
-    const TDocumentResult deciphered = DeCrypt();
-    if (!deciphered)
-        return {TOpenOutcome::Failed, deciphered.errorText};
     return {};
 }
 

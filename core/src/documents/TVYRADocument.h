@@ -44,6 +44,8 @@ public:
     // After LoadFromFile: asks for the password when one is stored, checks it
     // and the checksum, and deciphers.
     TOpenResult OpenStored(const PasswordRequest &askPassword, const BadFileQuestion &continueBadFile);
+    // OpenStored without deciphering: the caller deciphers, e.g. in a worker (PerformAction).
+    TOpenResult PrepareStored(const PasswordRequest &askPassword, const BadFileQuestion &continueBadFile);
     // Whether the stored value asks for a password.
     bool NeedsPassword() const;
     // True when the key opens the document (always for a stored empty password).

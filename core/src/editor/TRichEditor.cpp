@@ -25,6 +25,14 @@ TRichEditor::TRichEditor(QWidget *parent) : QWidget(parent), m_edit(new QTextEdi
     m_edit->setAcceptRichText(true);
     m_edit->viewport()->installEventFilter(this);
     connect(m_edit->document(), &QTextDocument::modificationChanged, this, &TRichEditor::modificationChanged);
+    connect(m_edit, &QTextEdit::textChanged, this, &TRichEditor::textChanged);
+    connect(m_edit, &QTextEdit::selectionChanged, this, &TRichEditor::selectionChanged);
+}
+
+void TRichEditor::setPlainFormat(const TTextFileFormat &format, TLineBreak lineBreak)
+{
+    m_plainFormat = format;
+    m_plainLineBreak = lineBreak;
 }
 
 QString TRichEditor::text() const

@@ -45,6 +45,10 @@ public:
     // new plain text is UTF-8 with LF.
     TEditorResult loadFromData(const QByteArray &data);
     QByteArray saveToData() const;
+    // Encoding, BOM and line break plain text is written with.
+    const TTextFileFormat &plainFormat() const { return m_plainFormat; }
+    TLineBreak plainLineBreak() const { return m_plainLineBreak; }
+    void setPlainFormat(const TTextFileFormat &format, TLineBreak lineBreak);
     TEditorResult loadFromFile(const QString &fileName);
     TEditorResult saveToFile(const QString &fileName);
 
@@ -69,6 +73,8 @@ public:
 signals:
     void linkClicked(const QString &url);
     void modificationChanged(bool modified);
+    void textChanged();
+    void selectionChanged();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -1,6 +1,9 @@
 #include "framework/TVYRACore.h"
 
 #include "ciphers/TCipherList.h"
+#include "container/TVYRADocumentContainer.h"
+#include "container/TVYRADocumentsWrapper.h"
+#include "documents/TVYRADocument.h"
 #include "framework/TCoreToolApplication.h"
 #include "framework/TDamagedStoreRecovery.h"
 #include "snippets/TSnippets.h"
@@ -107,6 +110,8 @@ TVYRACore::TVYRACore(const TVYRACoreConfig &config)
     UpdateTemplateList();
     m_projectEvents = std::make_shared<TVYRAProjectEvents>();
     m_projectGroups = std::make_shared<TVYRAProjectGroupList>(nullptr, m_projectEvents.get());
+    m_container = std::make_shared<TVYRADocumentContainer>(this, config.owner);
+    m_settings->AddOnSettingsSavedHandler(m_container.get(), &TVYRADocumentContainer::HandleSettingsSave);
     TVYRAFileTypeRecognizers::markCoreConstructed();
 }
 
@@ -141,17 +146,37 @@ TVYRACore::TVYRACore(TVYRACore *source)
     // Shared, since the shared group list points to them.
     m_projectEvents = source->m_projectEvents;
     m_projectGroups = source->m_projectGroups;
+    m_container = source->m_container;
 }
 
 TVYRACore::~TVYRACore()
 {
     if (!m_source && TToolCallBack::Application() == m_toolApplication.get())
         TToolCallBack::SetApplication(nullptr);
+    if (!m_source && m_container && m_settings)
+        m_settings->RemoveOnSettingsSavedHandler(m_container.get(), &TVYRADocumentContainer::HandleSettingsSave);
+    // The documents and their controls go before the groups and highlighters they use.
+    m_container.reset();
     // File types refer to the highlighters: they go first.
     m_extensions.reset();
     m_highlighters.reset();
     // The groups go before the events they point to.
     m_projectGroups.reset();
+}
+
+std::unique_ptr<IDocuments> TVYRACore::GetDocuments() const
+{
+    return std::make_unique<TVYRADocumentsWrapper>(m_container.get());
+}
+
+TVYRADocument *TVYRACore::GetActiveDocument() const
+{
+    return m_container ? m_container->GetActiveDocument() : nullptr;
+}
+
+bool TVYRACore::CanEditDocuments() const
+{
+    return m_container && m_container->CanEditDocuments();
 }
 
 TIHighlighter *TVYRACore::GetDefaultHighlighter() const

@@ -14,6 +14,7 @@
 #include <QStringList>
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 class TEventList;
@@ -24,6 +25,15 @@ class TToolApplication;
 class TVYRAMRUList;
 class TVYRAToolList;
 class TVYRAProjectGroupList;
+class IDocuments;
+class TVYRADocument;
+class TVYRADocumentContainer;
+
+// Creates a document object: file name, version, settings, ciphers, the
+// window hosting its editor and whether it stands for a file on disk.
+using TVYRADocumentFactory = std::function<std::unique_ptr<TVYRADocument>(
+    const QString &fileName, const QString &fileVersion, TVYRASettings *settings, TCipherList *ciphers,
+    QWidget *parent, bool fileExists)>;
 
 // The replaceable classes of the framework, as factories; an empty factory
 // stands for the framework's own class. The highlighter, document, project
@@ -32,6 +42,7 @@ struct VYRA_EXPORT TVYRACoreClasses {
     TSettingsFactory settings;            // default: TVYRASettings
     TMultiHighlighterFactory highlighters; // default: the framework's multi-highlighter
     TVYRAProjectGroupItems::TFactory projectGroups; // default: TVYRAProjectGroupItems
+    TVYRADocumentFactory documents;       // default: TVYRADocument
 };
 
 // What a core is constructed from.
@@ -125,6 +136,15 @@ public:
     const TSettingsFactory &SettingsClass() const { return m_classes.settings; }
     // The class every project group is created from.
     const TVYRAProjectGroupItems::TFactory &ProjectGroupClass() const { return m_classes.projectGroups; }
+    // The class every document of the container is created from.
+    const TVYRADocumentFactory &DocumentClass() const { return m_classes.documents; }
+    // The open documents and project groups; a clone shares its source's.
+    TVYRADocumentContainer *Container() const { return m_container.get(); }
+    // The container as plug-ins see it: a new wrapper over Container.
+    std::unique_ptr<IDocuments> GetDocuments() const;
+    // The container's active document, nullptr without one.
+    TVYRADocument *GetActiveDocument() const;
+    bool CanEditDocuments() const;
     // The open project groups; every group created for them copies the project events.
     TVYRAProjectGroupList *ProjectGroups() const { return m_projectGroups.get(); }
     // Set once by the main program (OnAddingProjectItem, OnProjectItemAdded,
@@ -176,6 +196,8 @@ private:
     std::shared_ptr<TToolApplication> m_toolApplication;
     std::shared_ptr<TVYRAProjectEvents> m_projectEvents;
     std::shared_ptr<TVYRAProjectGroupList> m_projectGroups;
+    // Goes before the groups and registries its documents and controls use.
+    std::shared_ptr<TVYRADocumentContainer> m_container;
 
     TVYRACore *m_source = nullptr;
 };

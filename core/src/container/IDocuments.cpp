@@ -1,0 +1,3 @@
+#include "container/IDocuments.h"
+
+IDocuments::~IDocuments() = default;
