@@ -24,8 +24,8 @@ constexpr std::array<TKeyPair, 3> SharedPunctuation{{
 
 constexpr std::array<TKeyPair, 9> GermanPunctuation{{
     {0xBA, Qt::Key_Udiaeresis}, {0xBB, Qt::Key_Plus}, {0xBF, Qt::Key_NumberSign},
-    {0xC0, Qt::Key_Odiaeresis}, {0xDB, Qt::Key_ssharp}, {0xDC, Qt::Key_Dead_Circumflex},
-    {0xDD, Qt::Key_Dead_Acute}, {0xDE, Qt::Key_Adiaeresis}, {0xE2, Qt::Key_Less},
+    {0xC0, Qt::Key_Odiaeresis}, {0xDB, Qt::Key_ssharp}, {0xDC, Qt::Key_AsciiCircum},
+    {0xDD, Qt::Key_acute}, {0xDE, Qt::Key_Adiaeresis}, {0xE2, Qt::Key_Less},
 }};
 
 constexpr std::array<TKeyPair, 8> USPunctuation{{
@@ -102,7 +102,15 @@ quint8 TShortcutCode::VirtualKey(Qt::Key key, TKeyboardLayout layout, bool keypa
         return vk;
     if (quint8 vk = findVk(SharedPunctuation, key))
         return vk;
-    return layout == TKeyboardLayout::klGerman ? findVk(GermanPunctuation, key) : findVk(USPunctuation, key);
+    if (layout == TKeyboardLayout::klGerman) {
+        // "^" and "´" are dead keys there; X11 may report them as such.
+        if (key == Qt::Key_Dead_Circumflex)
+            return 0xDC;
+        if (key == Qt::Key_Dead_Acute)
+            return 0xDD;
+        return findVk(GermanPunctuation, key);
+    }
+    return findVk(USPunctuation, key);
 }
 
 QKeySequence TShortcutCode::ToKeySequence(quint16 code, TKeyboardLayout layout)
