@@ -1,6 +1,8 @@
 #include "commands/TActionCatalogue.h"
 #include "commands/TActionRegistry.h"
 #include "commands/TCommandController.h"
+#include "commands/TCustomShortcuts.h"
+#include "settings/TTalvexStudioShortcutSettings.h"
 
 #include <QAction>
 #include <QSet>
@@ -323,6 +325,23 @@ TEST_F(CommandRegistryTest, UserShortcutsFromStoredCodes)
     EXPECT_EQ(action("FileNew")->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+K")));
     EXPECT_TRUE(action("FileSave")->shortcut().isEmpty());
     EXPECT_EQ(rebuilt, 1);
+}
+
+TEST_F(CommandRegistryTest, UserShortcutsFromTheStudioSettings)
+{
+    TTalvexStudioShortcutSettings settings;
+    settings.SetSettingsItem(QStringLiteral("EditGoto"),
+                             TShortcutCode::FromKeySequence(QKeySequence(QStringLiteral("Ctrl+#"))));
+    settings.SetSettingsItem(QStringLiteral("FileExit"), 0);
+    TCustomShortcuts::Apply(registry, settings);
+    EXPECT_EQ(action("EditGoto")->shortcut(), QKeySequence(QStringLiteral("Ctrl+#")));
+    EXPECT_TRUE(action("FileExit")->shortcut().isEmpty());
+    EXPECT_EQ(action("FileNew")->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
+    // The same stored code means the same key position on a US keyboard.
+    TActionRegistry us;
+    us.AddAll(TActionCatalogue::Standard(TKeyboardLayout::klUS));
+    TCustomShortcuts::Apply(us, settings, TKeyboardLayout::klUS);
+    EXPECT_EQ(us.Action("EditGoto")->shortcut(), QKeySequence(QStringLiteral("Ctrl+/")));
 }
 
 TEST_F(CommandRegistryTest, SharedShortcutsStandInActionListOrder)
