@@ -99,6 +99,22 @@ TEST_F(ShortcutDispatcherTest, ChangedShortcutsMoveTheKey)
     firstEnabled = false;
     press(focus, Qt::Key_D, Qt::ControlModifier);
     EXPECT_TRUE(fired.isEmpty());
+
+    // Set on the action directly, bypassing the registry.
+    firstEnabled = true;
+    registry.Action("Alone")->setShortcut(QKeySequence(QStringLiteral("Ctrl+K")));
+    press(focus, Qt::Key_K, Qt::ControlModifier);
+    press(focus, Qt::Key_F9, Qt::NoModifier);
+    EXPECT_EQ(fired, QStringList({"Second"})) << "Second stands before Alone; F9 is free now";
+}
+
+TEST_F(ShortcutDispatcherTest, CommandsAddedLaterGetTheirKey)
+{
+    bool enabled = true;
+    registry.Add(spec("Later", "Ctrl+J", &enabled));
+    registry.SetHandler(QStringLiteral("Later"), [this] { fired << QStringLiteral("Later"); });
+    press(focus, Qt::Key_J, Qt::ControlModifier);
+    EXPECT_EQ(fired, QStringList({"Later"}));
 }
 
 // The real catalogue on a window with a real code editor in focus.

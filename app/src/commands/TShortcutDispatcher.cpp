@@ -39,7 +39,13 @@ void TShortcutDispatcher::Rebuild()
         if (!m_actions.contains(key))
             order.append(key);
         m_actions[key].append(action);
-        m_connections.append(connect(action, &QAction::changed, this, [this, key] { refreshKey(key); }));
+        m_connections.append(connect(action, &QAction::changed, this, [this, action, key] {
+            // A shortcut set on the action itself moves its key as well.
+            if (action->shortcut() != key)
+                Rebuild();
+            else
+                refreshKey(key);
+        }));
     }
     for (const QKeySequence &key : std::as_const(order)) {
         auto *shortcut = new QShortcut(key, &m_window);
