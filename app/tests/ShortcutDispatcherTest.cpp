@@ -1,6 +1,7 @@
 #include "commands/TActionCatalogue.h"
 #include "commands/TActionRegistry.h"
 #include "commands/TEditorKeyCollisions.h"
+#include "commands/TEditorSnapshot.h"
 #include "commands/TShortcutDispatcher.h"
 #include "editor/TCodeEditor.h"
 
@@ -195,6 +196,43 @@ TEST_F(EditorKeyCollisionTest, KeysOfTheSameMeaningStayWithTheEditor)
     QTest::sendKeyEvent(QTest::Click, sci, Qt::Key_Adiaeresis, QStringLiteral("ä"), Qt::NoModifier);
     QTest::sendKeyEvent(QTest::Click, sci, Qt::Key_NumberSign, QStringLiteral("#"), Qt::NoModifier);
     EXPECT_EQ(editor->text(), QStringLiteral("ä#eins\nzwei\ndrei"));
+}
+
+TEST(EditorSnapshot, RulesFollowTheEditor)
+{
+    TActionRegistry registry;
+    registry.AddAll(TActionCatalogue::Standard());
+    for (const char *name : {"EditUndo", "EditCopy", "EditLineUp", "EditLineDown", "FormatBreakLines"})
+        registry.SetHandler(QString::fromLatin1(name), [] {});
+    TCodeEditor editor;
+    editor.setText(QStringLiteral("eins\nzwei"));
+    editor.clearUndo();
+    editor.setCaret(1, 1);
+    const auto update = [&] {
+        TWindowSnapshot s;
+        s.hasActiveDocument = s.editable = true;
+        TEditorSnapshot::Fill(s, editor);
+        registry.Update(s);
+    };
+    update();
+    EXPECT_FALSE(registry.Action("EditUndo")->isEnabled());
+    EXPECT_FALSE(registry.Action("EditCopy")->isEnabled());
+    EXPECT_FALSE(registry.Action("EditLineUp")->isEnabled());
+    EXPECT_TRUE(registry.Action("EditLineDown")->isEnabled());
+
+    editor.replaceSelection(QStringLiteral("x")); // "xeins\nzwei"
+    editor.setSelection(6, 3);                    // "zwe", caret on line 2
+    editor.setWordWrap(true);
+    update();
+    EXPECT_TRUE(registry.Action("EditUndo")->isEnabled());
+    EXPECT_TRUE(registry.Action("EditCopy")->isEnabled());
+    EXPECT_TRUE(registry.Action("EditLineUp")->isEnabled());
+    EXPECT_TRUE(registry.Action("FormatBreakLines")->isChecked());
+
+    editor.setReadOnly(true);
+    update();
+    EXPECT_FALSE(registry.Action("EditUndo")->isEnabled());
+    EXPECT_TRUE(registry.Action("EditCopy")->isEnabled()); // copying from a read-only text is fine
 }
 
 } // namespace

@@ -29,6 +29,7 @@ public:
     static std::vector<TKeyCollision> Find(QsciScintilla &editor, const TActionRegistry &registry);
     // Unbinds the colliding keys of different meaning in the editor and in
     // every QScintilla inside the widget (a TCodeEditor); returns how many
-    // bindings were removed.
+    // bindings were removed. Each QScintilla has its own key bindings, so this
+    // runs for every new editor and again after the shortcuts changed.
     static int Clear(QWidget &editor, const TActionRegistry &registry);
 };
