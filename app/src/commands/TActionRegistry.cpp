@@ -1,0 +1,138 @@
+#include "commands/TActionRegistry.h"
+
+#include "commands/TCommandController.h"
+
+#include <QAction>
+#include <stdexcept>
+
+struct TActionRegistry::TEntry
+{
+    TActionSpec spec;
+    QAction *action = nullptr;
+    THandler handler;
+};
+
+TActionRegistry::TActionRegistry(QObject *parent) : QObject(parent) {}
+
+TActionRegistry::~TActionRegistry() = default;
+
+QString TActionRegistry::MissingHint(const QString &function)
+{
+    return QStringLiteral("Noch nicht verfügbar: %1").arg(function);
+}
+
+QAction *TActionRegistry::Add(const TActionSpec &spec)
+{
+    if (spec.name.isEmpty() || m_byName.contains(spec.name))
+        throw std::invalid_argument("action name empty or given twice: " + spec.name.toStdString());
+    auto entry = std::make_unique<TEntry>();
+    entry->spec = spec;
+    auto *action = new QAction(spec.caption, this);
+    action->setObjectName(spec.name);
+    action->setShortcut(spec.shortcut);
+    action->setCheckable(bool(spec.checked));
+    action->setEnabled(false);
+    if (spec.hideWhenDisabled)
+        action->setVisible(false);
+    entry->action = action;
+    TEntry *raw = entry.get();
+    connect(action, &QAction::triggered, this, [raw] {
+        if (raw->handler && raw->action->isEnabled())
+            raw->handler();
+    });
+    showHint(*raw);
+    m_byName.insert(spec.name, raw);
+    m_entries.push_back(std::move(entry));
+    emit shortcutsChanged();
+    return action;
+}
+
+void TActionRegistry::AddAll(const std::vector<TActionSpec> &specs)
+{
+    QSignalBlocker blocker(this);
+    for (const TActionSpec &spec : specs)
+        Add(spec);
+    blocker.unblock();
+    emit shortcutsChanged();
+}
+
+TActionRegistry::TEntry *TActionRegistry::entry(const QString &name) const
+{
+    return m_byName.value(name, nullptr);
+}
+
+QAction *TActionRegistry::Action(const QString &name) const
+{
+    TEntry *found = entry(name);
+    return found ? found->action : nullptr;
+}
+
+const TActionSpec *TActionRegistry::Spec(const QString &name) const
+{
+    TEntry *found = entry(name);
+    return found ? &found->spec : nullptr;
+}
+
+QList<QAction *> TActionRegistry::Actions() const
+{
+    QList<QAction *> actions;
+    actions.reserve(qsizetype(m_entries.size()));
+    for (const auto &e : m_entries)
+        actions.append(e->action);
+    return actions;
+}
+
+void TActionRegistry::SetHandler(const QString &name, THandler handler)
+{
+    TEntry *found = entry(name);
+    if (!found)
+        throw std::invalid_argument("no action named " + name.toStdString());
+    found->handler = std::move(handler);
+    showHint(*found);
+}
+
+bool TActionRegistry::HasHandler(const QString &name) const
+{
+    TEntry *found = entry(name);
+    return found && bool(found->handler);
+}
+
+void TActionRegistry::Install(TCommandController &controller)
+{
+    controller.Register(*this);
+}
+
+void TActionRegistry::showHint(TEntry &e)
+{
+    const QString hint = e.handler ? e.spec.hint : MissingHint(e.spec.missing);
+    e.action->setStatusTip(hint);
+    e.action->setToolTip(hint);
+}
+
+void TActionRegistry::Update(const TWindowSnapshot &snapshot)
+{
+    for (const auto &e : m_entries) {
+        const bool allowed = e->spec.enabled ? e->spec.enabled(snapshot) : true;
+        e->action->setEnabled(allowed && bool(e->handler));
+        if (e->spec.hideWhenDisabled)
+            e->action->setVisible(allowed);
+        if (e->spec.checked)
+            e->action->setChecked(e->spec.checked(snapshot));
+    }
+}
+
+void TActionRegistry::SetShortcut(const QString &name, const QKeySequence &shortcut)
+{
+    if (TEntry *found = entry(name)) {
+        found->action->setShortcut(shortcut);
+        emit shortcutsChanged();
+    }
+}
+
+void TActionRegistry::ApplyShortcutCodes(const QHash<QString, quint16> &codes, TKeyboardLayout layout)
+{
+    for (auto it = codes.constBegin(); it != codes.constEnd(); ++it)
+        if (TEntry *found = entry(it.key()))
+            found->action->setShortcut(TShortcutCode::ToKeySequence(it.value(), layout));
+    emit shortcutsChanged();
+}
