@@ -263,7 +263,8 @@ namespace AesCases {
 // change of the module's format or key derivation shows up here.
 const QString kKnownPassword = QStringLiteral("Grüne Tür 7");
 const QString kKnownText = QStringLiteral("<?php\r\necho \"Grüße aus dem Tresor €\";\r\n");
-const QByteArray kKnownPayload = QByteArray("PK\x03\x04 bin\xe4r\x00\xff Ende", 19);
+const char kKnownPayloadBytes[] = "PK\x03\x04 bin\xe4r\x00\xff Ende";
+const QByteArray kKnownPayload(kKnownPayloadBytes, sizeof kKnownPayloadBytes - 1);
 
 QString knownFixture(const QString &name)
 {
