@@ -49,7 +49,7 @@ fuzz: deps $(FUZZ_BUILD)/build.ninja
 		name=$$(basename $$f); corpus=$(FUZZ_BUILD)/corpus/$$name; mkdir -p $$corpus; \
 		seeds=fuzz/corpus/$$name; [ -d $$seeds ] || seeds=; \
 		echo "== $$name ($(FUZZ_SECONDS) s)"; \
-		QT_QPA_PLATFORM=offscreen $$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $$corpus $$seeds; \
+		QT_QPA_PLATFORM=offscreen LSAN_OPTIONS=suppressions=$(CURDIR)/fuzz/lsan.supp $$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $$corpus $$seeds; \
 	done
 
 $(ASAN_BUILD)/build.ninja: | deps

@@ -24,8 +24,10 @@ QApplication &application()
     static char *argv[] = {name, nullptr};
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
+    // Never destroyed: Qt's font caches would otherwise be reported as leaks
+    // when the application object goes at exit, after their owners.
+    static QApplication *app = new QApplication(argc, argv);
+    return *app;
 }
 
 void checkRoundTrip(const TIniFile &ini)
