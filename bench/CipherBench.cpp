@@ -186,4 +186,3 @@ BENCHMARK(BM_AesKeyDerivation)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_DocumentPasswordVerifier)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_Open10MBDocument)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_Open10MBDocumentWithPassword)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK_MAIN();

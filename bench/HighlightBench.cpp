@@ -109,14 +109,3 @@ void BM_RestyleAfterOneCharacterEdit(benchmark::State &state)
 BENCHMARK(BM_RestyleAfterOneCharacterEdit)->Args({1, 1})->Args({1, 0})->Args({0, 0})->Iterations(200)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

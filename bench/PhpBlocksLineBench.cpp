@@ -46,10 +46,3 @@ void BM_PhpBlocksInScript(benchmark::State &state)
 BENCHMARK(BM_PhpBlocksInScript)->Arg(1000)->Arg(4000)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

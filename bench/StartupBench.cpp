@@ -39,12 +39,3 @@ void BM_StartupToShownWindow(benchmark::State &state)
 
 BENCHMARK(BM_StartupToShownWindow)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1)->Repetitions(15)
     ->ReportAggregatesOnly(true);
-
-int main(int argc, char **argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
