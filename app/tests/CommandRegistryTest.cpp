@@ -63,13 +63,13 @@ TEST_F(CommandRegistryTest, EveryCommandExistsExactlyOnceWithItsObjectName)
         EXPECT_FALSE(seen.contains(a->objectName())) << a->objectName().toStdString();
         seen.insert(a->objectName());
         EXPECT_FALSE(a->text().isEmpty()) << a->objectName().toStdString();
-        EXPECT_FALSE(registry.Spec(a->objectName())->category.isEmpty()) << a->objectName().toStdString();
+        EXPECT_FALSE(registry.Definition(a->objectName())->category.isEmpty()) << a->objectName().toStdString();
     }
     const QStringList expected = expectedNames();
     for (const QString &name : expected)
         EXPECT_TRUE(seen.contains(name)) << "missing " << name.toStdString();
     EXPECT_EQ(seen.size(), expected.size());
-    EXPECT_THROW(registry.Add(*registry.Spec("FileNew")), std::invalid_argument);
+    EXPECT_THROW(registry.Add(*registry.Definition("FileNew")), std::invalid_argument);
 }
 
 TEST_F(CommandRegistryTest, ShortcutsAndCaptionsAsGiven)
@@ -139,7 +139,7 @@ TEST_F(CommandRegistryTest, ShortcutsAndCaptionsAsGiven)
         QAction *a = action(row.name);
         ASSERT_NE(a, nullptr);
         EXPECT_EQ(a->text(), QString::fromUtf8(row.caption));
-        EXPECT_EQ(registry.Spec(a->objectName())->category, QString::fromUtf8(row.category));
+        EXPECT_EQ(registry.Definition(a->objectName())->category, QString::fromUtf8(row.category));
         EXPECT_EQ(a->shortcut(), QKeySequence(QString::fromUtf8(row.key), QKeySequence::PortableText));
     }
     // The comment key is named by position: "/" on a US keyboard.

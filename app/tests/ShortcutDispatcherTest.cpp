@@ -15,9 +15,9 @@
 
 namespace {
 
-TActionSpec spec(const char *name, const char *key, bool *enabled)
+TActionDefinition definition(const char *name, const char *key, bool *enabled)
 {
-    TActionSpec s;
+    TActionDefinition s;
     s.name = QString::fromLatin1(name);
     s.category = QStringLiteral("Test");
     s.caption = s.name;
@@ -33,9 +33,9 @@ class ShortcutDispatcherTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        registry.Add(spec("First", "Ctrl+D", &firstEnabled));
-        registry.Add(spec("Second", "Ctrl+D", &secondEnabled));
-        registry.Add(spec("Alone", "F9", &firstEnabled));
+        registry.Add(definition("First", "Ctrl+D", &firstEnabled));
+        registry.Add(definition("Second", "Ctrl+D", &secondEnabled));
+        registry.Add(definition("Alone", "F9", &firstEnabled));
         for (const char *name : {"First", "Second", "Alone"})
             registry.SetHandler(QString::fromLatin1(name), [this, name] { fired << QString::fromLatin1(name); });
         window.menuBar()->addMenu(QStringLiteral("&Test"))->addActions(registry.Actions());
@@ -112,7 +112,7 @@ TEST_F(ShortcutDispatcherTest, ChangedShortcutsMoveTheKey)
 TEST_F(ShortcutDispatcherTest, CommandsAddedLaterGetTheirKey)
 {
     bool enabled = true;
-    registry.Add(spec("Later", "Ctrl+J", &enabled));
+    registry.Add(definition("Later", "Ctrl+J", &enabled));
     registry.SetHandler(QStringLiteral("Later"), [this] { fired << QStringLiteral("Later"); });
     press(focus, Qt::Key_J, Qt::ControlModifier);
     EXPECT_EQ(fired, QStringList({"Later"}));

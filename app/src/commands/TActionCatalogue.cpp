@@ -45,21 +45,21 @@ class TCatalogueBuilder
 public:
     explicit TCatalogueBuilder(TKeyboardLayout layout) : m_layout(layout) {}
 
-    TActionSpec &add(const QString &name, const QString &category, const QString &caption, const QKeySequence &key,
+    TActionDefinition &add(const QString &name, const QString &category, const QString &caption, const QKeySequence &key,
                      TEnablingRule rule, const QString &missing)
     {
-        TActionSpec spec;
-        spec.name = name;
-        spec.category = category;
-        spec.caption = caption;
-        spec.hint = plain(caption);
-        spec.shortcut = key;
-        spec.enabled = std::move(rule);
-        spec.missing = missing;
-        m_specs.push_back(std::move(spec));
-        return m_specs.back();
+        TActionDefinition definition;
+        definition.name = name;
+        definition.category = category;
+        definition.caption = caption;
+        definition.hint = plain(caption);
+        definition.shortcut = key;
+        definition.enabled = std::move(rule);
+        definition.missing = missing;
+        m_definitions.push_back(std::move(definition));
+        return m_definitions.back();
     }
-    TActionSpec &add(const QString &name, const QString &category, const QString &caption, TEnablingRule rule,
+    TActionDefinition &add(const QString &name, const QString &category, const QString &caption, TEnablingRule rule,
                      const QString &missing)
     {
         return add(name, category, caption, QKeySequence(), std::move(rule), missing);
@@ -67,11 +67,11 @@ public:
     // A shortcut given as a stored code (keys named by position).
     QKeySequence code(quint16 value) const { return TShortcutCode::ToKeySequence(value, m_layout); }
 
-    std::vector<TActionSpec> take() { return std::move(m_specs); }
+    std::vector<TActionDefinition> take() { return std::move(m_definitions); }
 
 private:
     TKeyboardLayout m_layout;
-    std::vector<TActionSpec> m_specs;
+    std::vector<TActionDefinition> m_definitions;
 };
 
 QKeySequence key(const char *text)
@@ -293,7 +293,7 @@ void addHelpAndWindowCommands(TCatalogueBuilder &b)
 
 } // namespace
 
-std::vector<TActionSpec> TActionCatalogue::Standard(TKeyboardLayout layout)
+std::vector<TActionDefinition> TActionCatalogue::Standard(TKeyboardLayout layout)
 {
     TCatalogueBuilder builder(layout);
     addFileCommands(builder);

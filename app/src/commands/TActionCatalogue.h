@@ -1,6 +1,6 @@
 #pragma once
 
-#include "commands/TActionSpec.h"
+#include "commands/TActionDefinition.h"
 #include "commands/TShortcutCode.h"
 
 #include <vector>
@@ -12,5 +12,5 @@
 class TActionCatalogue
 {
 public:
-    static std::vector<TActionSpec> Standard(TKeyboardLayout layout = TKeyboardLayout::klGerman);
+    static std::vector<TActionDefinition> Standard(TKeyboardLayout layout = TKeyboardLayout::klGerman);
 };

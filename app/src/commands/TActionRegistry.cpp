@@ -7,7 +7,7 @@
 
 struct TActionRegistry::TEntry
 {
-    TActionSpec spec;
+    TActionDefinition definition;
     QAction *action = nullptr;
     THandler handler;
 };
@@ -21,18 +21,18 @@ QString TActionRegistry::MissingHint(const QString &function)
     return QStringLiteral("Noch nicht verfügbar: %1").arg(function);
 }
 
-QAction *TActionRegistry::Add(const TActionSpec &spec)
+QAction *TActionRegistry::Add(const TActionDefinition &definition)
 {
-    if (spec.name.isEmpty() || m_byName.contains(spec.name))
-        throw std::invalid_argument("action name empty or given twice: " + spec.name.toStdString());
+    if (definition.name.isEmpty() || m_byName.contains(definition.name))
+        throw std::invalid_argument("action name empty or given twice: " + definition.name.toStdString());
     auto entry = std::make_unique<TEntry>();
-    entry->spec = spec;
-    auto *action = new QAction(spec.caption, this);
-    action->setObjectName(spec.name);
-    action->setShortcut(spec.shortcut);
-    action->setCheckable(bool(spec.checked));
+    entry->definition = definition;
+    auto *action = new QAction(definition.caption, this);
+    action->setObjectName(definition.name);
+    action->setShortcut(definition.shortcut);
+    action->setCheckable(bool(definition.checked));
     action->setEnabled(false);
-    if (spec.hideWhenDisabled)
+    if (definition.hideWhenDisabled)
         action->setVisible(false);
     entry->action = action;
     TEntry *raw = entry.get();
@@ -41,17 +41,17 @@ QAction *TActionRegistry::Add(const TActionSpec &spec)
             raw->handler();
     });
     showHint(*raw);
-    m_byName.insert(spec.name, raw);
+    m_byName.insert(definition.name, raw);
     m_entries.push_back(std::move(entry));
     emit shortcutsChanged();
     return action;
 }
 
-void TActionRegistry::AddAll(const std::vector<TActionSpec> &specs)
+void TActionRegistry::AddAll(const std::vector<TActionDefinition> &definitions)
 {
     QSignalBlocker blocker(this);
-    for (const TActionSpec &spec : specs)
-        Add(spec);
+    for (const TActionDefinition &definition : definitions)
+        Add(definition);
     blocker.unblock();
     emit shortcutsChanged();
 }
@@ -67,10 +67,10 @@ QAction *TActionRegistry::Action(const QString &name) const
     return found ? found->action : nullptr;
 }
 
-const TActionSpec *TActionRegistry::Spec(const QString &name) const
+const TActionDefinition *TActionRegistry::Definition(const QString &name) const
 {
     TEntry *found = entry(name);
-    return found ? &found->spec : nullptr;
+    return found ? &found->definition : nullptr;
 }
 
 QList<QAction *> TActionRegistry::Actions() const
@@ -104,7 +104,7 @@ void TActionRegistry::Install(TCommandController &controller)
 
 void TActionRegistry::showHint(TEntry &e)
 {
-    const QString hint = e.handler ? e.spec.hint : MissingHint(e.spec.missing);
+    const QString hint = e.handler ? e.definition.hint : MissingHint(e.definition.missing);
     e.action->setStatusTip(hint);
     e.action->setToolTip(hint);
 }
@@ -112,12 +112,12 @@ void TActionRegistry::showHint(TEntry &e)
 void TActionRegistry::Update(const TWindowSnapshot &snapshot)
 {
     for (const auto &e : m_entries) {
-        const bool allowed = e->spec.enabled ? e->spec.enabled(snapshot) : true;
+        const bool allowed = e->definition.enabled ? e->definition.enabled(snapshot) : true;
         e->action->setEnabled(allowed && bool(e->handler));
-        if (e->spec.hideWhenDisabled)
+        if (e->definition.hideWhenDisabled)
             e->action->setVisible(allowed);
-        if (e->spec.checked)
-            e->action->setChecked(e->spec.checked(snapshot));
+        if (e->definition.checked)
+            e->action->setChecked(e->definition.checked(snapshot));
     }
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "commands/TActionSpec.h"
+#include "commands/TActionDefinition.h"
 #include "commands/TShortcutCode.h"
 
 #include <QHash>
@@ -28,11 +28,11 @@ public:
 
     // Adds a command at the end of the action list; a name given twice throws
     // std::invalid_argument.
-    QAction *Add(const TActionSpec &spec);
-    void AddAll(const std::vector<TActionSpec> &specs);
+    QAction *Add(const TActionDefinition &definition);
+    void AddAll(const std::vector<TActionDefinition> &definitions);
 
     QAction *Action(const QString &name) const;
-    const TActionSpec *Spec(const QString &name) const;
+    const TActionDefinition *Definition(const QString &name) const;
     // Every action in action-list order.
     QList<QAction *> Actions() const;
 

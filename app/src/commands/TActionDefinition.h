@@ -6,7 +6,7 @@
 #include <QString>
 
 // One command of the main window as the registry creates it.
-struct TActionSpec
+struct TActionDefinition
 {
     QString name;      // the QAction's object name; menus, tool bars and the
                        // shortcut settings refer to the command by it
