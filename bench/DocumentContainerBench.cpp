@@ -2,6 +2,7 @@
 // each in a window of its own as the main window gives it: the time of one
 // round (target: under 2 s) and the resident memory after each round, which
 // must not grow from round to round (closed documents give their memory back).
+#include "support/ProcessMemory.h"
 #include "container/TVYRADocumentContainer.h"
 #include "documents/TVYRADocument.h"
 #include "framework/TVYRACore.h"
@@ -18,17 +19,6 @@
 namespace {
 
 constexpr int DocumentCount = 1000;
-
-double residentMb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    status.open(QIODevice::ReadOnly);
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    }
-    return 0;
-}
 
 struct TBenchHost {
     QTemporaryDir root;
@@ -85,7 +75,7 @@ void BM_OpenCloseThousandDocuments(benchmark::State &state)
 {
     TBenchHost host;
     host.round(); // warms the allocator and the caches
-    const double baseline = residentMb();
+    const double baseline = ProcessMemory::residentMb();
     double lastMs = 0;
     double worstMs = 0;
     for (auto _ : state) {
@@ -95,8 +85,8 @@ void BM_OpenCloseThousandDocuments(benchmark::State &state)
     state.counters["round_ms"] = lastMs;
     state.counters["worst_round_ms"] = worstMs;
     state.counters["rss_baseline_mb"] = baseline;
-    state.counters["rss_after_mb"] = residentMb();
-    state.counters["rss_growth_mb"] = residentMb() - baseline;
+    state.counters["rss_after_mb"] = ProcessMemory::residentMb();
+    state.counters["rss_growth_mb"] = ProcessMemory::residentMb() - baseline;
     state.counters["under_2s"] = worstMs < 2000 ? 1 : 0;
 }
 BENCHMARK(BM_OpenCloseThousandDocuments)->Iterations(3)->Unit(benchmark::kMillisecond);

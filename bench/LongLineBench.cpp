@@ -3,6 +3,7 @@
 // the time until the file is loaded, painted and editable, the longest pause
 // of the event loop from the open call until the editor is idle, and the time
 // of one key typed at the end of the long line, painting included.
+#include "support/ProcessMemory.h"
 #include "editor/TCodeEditor.h"
 #include "editor/TSynLexerBridge.h"
 #include "ProgramHighlighters.h"
@@ -137,17 +138,6 @@ private:
     double m_longestCpu = 0;
 };
 
-double peakMemoryMb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    status.open(QIODevice::ReadOnly);
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    }
-    return 0;
-}
-
 void runEventLoopFor(double ms)
 {
     QElapsedTimer clock;
@@ -236,7 +226,7 @@ void BM_OpenLongLine(benchmark::State &state)
     state.counters["longest_pause_cpu_ms"] = pauseCpuMs;
     state.counters["type_at_end_ms"] = key.wallMs;
     state.counters["type_at_end_cpu_ms"] = key.cpuMs;
-    state.counters["peak_rss_mb"] = peakMemoryMb();
+    state.counters["peak_rss_mb"] = ProcessMemory::peakMb();
 }
 // File: 0: date.min.js, 1: ten copies of it, 2: 1 MB minified line, 3: 10 MB
 // minified line, 4: 10 MB string literal. Word wrap off, on (the program's

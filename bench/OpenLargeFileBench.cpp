@@ -1,6 +1,7 @@
 // Opening a 20 MB and a 100 MB mixed PHP file in the code editor: time to the
 // first shown screen, time until the whole file is in, the longest pause of
 // the event loop meanwhile, and the peak memory of the process.
+#include "support/ProcessMemory.h"
 #include "editor/TCodeEditor.h"
 #include "editor/TSynLexerBridge.h"
 #include "ProgramHighlighters.h"
@@ -43,17 +44,6 @@ double threadCpuMs()
     timespec now{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
     return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
-}
-
-double peakMemoryMb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    status.open(QIODevice::ReadOnly);
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    }
-    return 0;
 }
 
 // Median time of typing one character at offset and painting, as a user
@@ -141,7 +131,7 @@ void BM_OpenLargeFile(benchmark::State &state)
     state.counters["type_at_end_ms"] = typeAtEndMs;
     state.counters["idle_styling_ms"] = idleStylingMs;
     state.counters["idle_longest_pause_ms"] = idlePauseMs;
-    state.counters["peak_rss_mb"] = peakMemoryMb();
+    state.counters["peak_rss_mb"] = ProcessMemory::peakMb();
     state.counters["file_mb"] = double(megabytes);
 }
 BENCHMARK(BM_OpenLargeFile)->Arg(20)->Arg(100)->Iterations(1)->Unit(benchmark::kMillisecond);

@@ -31,21 +31,6 @@ void collectText(const pugi::xml_node &node, QByteArray &out)
     }
 }
 
-std::optional<int> parseInt(const QString &text)
-{
-    const QString trimmed = text.trimmed();
-    bool ok = false;
-    int value = 0;
-    if (trimmed.startsWith(QLatin1Char('$')))
-        value = trimmed.mid(1).toInt(&ok, 16);
-    else if (trimmed.startsWith(QLatin1String("0x"), Qt::CaseInsensitive))
-        value = trimmed.mid(2).toInt(&ok, 16);
-    else
-        value = trimmed.toInt(&ok, 10);
-    if (!ok)
-        return std::nullopt;
-    return value;
-}
 
 std::optional<bool> parseBool(const QString &text)
 {
@@ -54,7 +39,7 @@ std::optional<bool> parseBool(const QString &text)
         return true;
     if (trimmed.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
         return false;
-    if (const auto number = parseInt(trimmed))
+    if (const auto number = ParseNodeInt(trimmed))
         return *number != 0;
     return std::nullopt;
 }
@@ -88,6 +73,22 @@ constexpr unsigned kParseOptions =
 
 } // namespace
 
+std::optional<int> ParseNodeInt(const QString &text)
+{
+    const QString trimmed = text.trimmed();
+    bool ok = false;
+    int value = 0;
+    if (trimmed.startsWith(QLatin1Char('$')))
+        value = trimmed.mid(1).toInt(&ok, 16);
+    else if (trimmed.startsWith(QLatin1String("0x"), Qt::CaseInsensitive))
+        value = trimmed.mid(2).toInt(&ok, 16);
+    else
+        value = trimmed.toInt(&ok, 10);
+    if (!ok)
+        return std::nullopt;
+    return value;
+}
+
 QString GetElementText(const pugi::xml_node &node)
 {
     QByteArray text;
@@ -119,14 +120,14 @@ int GetNodeInt(const pugi::xml_node &node, const QString &childName)
     if (!childElement(node, childName))
         return 0;
     const QString text = GetNodeText(node, childName);
-    if (const auto value = parseInt(text))
+    if (const auto value = ParseNodeInt(text))
         return *value;
     throw EConvertError(QStringLiteral("'%1' ist kein gültiger Integerwert").arg(text));
 }
 
 int GetNodeInt(const pugi::xml_node &node, const QString &childName, int defaultValue)
 {
-    return parseInt(GetNodeText(node, childName)).value_or(defaultValue);
+    return ParseNodeInt(GetNodeText(node, childName)).value_or(defaultValue);
 }
 
 bool GetNodeBool(const pugi::xml_node &node, const QString &childName, bool defaultValue)

@@ -3,6 +3,7 @@
 #include "vyra_export.h"
 
 #include <QString>
+#include <optional>
 #include <QStringList>
 #include <pugixml.hpp>
 
@@ -10,6 +11,8 @@
 // as QString; pugixml holds UTF-8. A null node or a missing child never
 // raises: the default is returned instead.
 
+// A number as the stores write it: decimal, or hexadecimal after "$" or "0x".
+VYRA_EXPORT std::optional<int> ParseNodeInt(const QString &text);
 // All text below an element in document order (CDATA included), as a DOM's "text" gives it.
 VYRA_EXPORT QString GetElementText(const pugi::xml_node &node);
 // Text of the first child element named childName, or the default.

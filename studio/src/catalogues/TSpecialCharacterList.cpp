@@ -2,6 +2,7 @@
 
 #include "catalogues/TCatalogueFile.h"
 #include "framework/TVYRACore.h"
+#include "utils/XmlNodes.h"
 
 #include <optional>
 
@@ -11,18 +12,10 @@ namespace {
 // after "$" or "0x"; nothing else can be inserted as a character.
 std::optional<quint32> codePoint(const pugi::xml_attribute &attribute)
 {
-    const QString text = QString::fromUtf8(attribute.value()).trimmed();
-    bool ok = false;
-    qlonglong value = 0;
-    if (text.startsWith(QLatin1Char('$')))
-        value = text.mid(1).toLongLong(&ok, 16);
-    else if (text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive))
-        value = text.mid(2).toLongLong(&ok, 16);
-    else
-        value = text.toLongLong(&ok, 10);
-    if (!ok || value < 0 || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF))
+    const std::optional<int> value = ParseNodeInt(QString::fromUtf8(attribute.value()));
+    if (!value || *value < 0 || *value > 0x10FFFF || (*value >= 0xD800 && *value <= 0xDFFF))
         return std::nullopt;
-    return quint32(value);
+    return quint32(*value);
 }
 
 } // namespace
