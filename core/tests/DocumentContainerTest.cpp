@@ -775,7 +775,7 @@ TEST(DocumentContainer, ThePrompterAnswersEventsAndPasswords)
     EXPECT_FALSE(c.SaveDocument(0, target));
     ASSERT_EQ(prompter.prompts().size(), 1);
     EXPECT_TRUE(prompter.prompts()[0].text.contains(target));
-    EXPECT_EQ(prompter.prompts()[0].caption, "Bestätigen");
+    EXPECT_EQ(prompter.prompts()[0].caption, "Datei überschreiben");
     EXPECT_EQ(c.OpenDocument(host.path("fehlt.txt")), lrUserCancel) << "unscripted: the default answer is No";
     EXPECT_EQ(bytesOf(target), "alt");
 }

@@ -5,14 +5,16 @@
 
 #include <QString>
 
-// The German text of a container event, naming the file and what failed; a
-// reason given with the event follows it. Questions (etEvent) are put so that
-// "Ja" goes on. Knows no window: the main window shows the text.
+// The German text of a container event as the editor program shows it. Texts
+// that do not name the file get it appended ("Datei: ..."), and a reason
+// given with the event follows as "Details: ...". Knows no window.
 class VYRA_EXPORT TVYRAContainerMessages
 {
 public:
     static QString Text(const TVYRAEventInfo &info);
     static QString Text(TVYRAEvent event, const QString &fileName, const QString &detail = QString());
+    // The caption of the event's message box ("Fehler" for errors without one of their own).
+    static QString Caption(TVYRAEvent event);
     // "Fehler" for errors, "Bestätigen" for questions, "Information" for notices.
     static QString Caption(TVYRAEventType type);
 };

@@ -7,16 +7,23 @@
 
 class TVYRADocumentContainer;
 
-// Answers the container's events through the prompter: questions with
-// Ja/Nein, failures as error messages (notices stay silent), and the password
-// of a protected document with a password request. The main window installs
-// it; tests answer it with a scripted prompter.
+// Answers the container's events through the prompter as the editor program
+// does: the questions with their own captions and buttons (a missing file
+// can be created empty, an unsupported format is asked about only when the
+// advanced setting "WarnUnsupportedFileOpenAttempt" is on, Yes on the RTF
+// question switches the document to plain text), failures as error
+// messages, notices and other questions answered true without a word. The
+// password of a protected document is asked with a password request.
 class VYRA_EXPORT TVYRAContainerPrompts
 {
 public:
     // Sets OnEvent and OnPasswordRequired of the container.
     static void Install(TVYRADocumentContainer &container);
 
-    static void Answer(const TVYRAEventInfo &info, bool &canContinue);
+    static void Answer(const TVYRADocumentContainer *container, const TVYRAEventInfo &info, bool &canContinue);
     static void AskPassword(TVYRADocument *document, std::optional<QString> &password);
+
+private:
+    static bool createMissingFile(const QString &fileName);
+    static bool warnUnsupported(const TVYRADocumentContainer *container);
 };

@@ -151,8 +151,9 @@ bool TVYRADocumentSaver::savePlain(int index, const QString &fileName)
     const bool rtf = lowerSuffix(fileName) == QLatin1String("rtf");
     const bool codeMode = document->EditorMode() && entry->code;
     const bool formatted = !codeMode && entry->rich && !entry->rich->plainText();
-    if (!formatted && rtf)
-        m_c.RaiseEvent(document, evRTFInPlainText, fileName);
+    // Cancel on the RTF question stops the save; the file stays as it was.
+    if (!formatted && rtf && !m_c.RaiseEvent(document, evRTFInPlainText, fileName))
+        return false;
     if (formatted && !rtf && !m_c.RaiseEvent(document, evPlainTextInRTF, fileName))
         return false;
     TEditorResult written;
