@@ -11,12 +11,15 @@
 #include "projects/TVYRAProjectGroupItems.h"
 #include "projects/TVYRAProjectGroupList.h"
 #include "settings/TTalvexStudioSettings.h"
+#include "snippets/TVYRAMRUList.h"
 #include "ui/TScriptedPrompter.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QWidget>
+#include <gtest/gtest.h>
 #include <deque>
 #include <memory>
 
@@ -35,6 +38,7 @@ struct DocumentCommandsHost {
     TPrompterScope scope{prompter};
     TScriptedFileDialogs dialogs;
     TVYRAProjectGroupItems *selected = nullptr;
+    QPointer<TVYRADocument> active;
     int listsChanged = 0;
     bool terminating = false;
     std::function<void()> betweenFiles;
@@ -51,9 +55,20 @@ struct DocumentCommandsHost {
         container = core->Container();
         core->Settings()->DefaultEditor()->EditorMode = true;
         core->Settings()->Behavior()->FileOpenOptions = VYRASettingsTypes::fooAddToActive;
+        // No file types are loaded here: every file would count as unsupported.
+        settings()->Advanced()->WarnUnsupportedFileOpenAttempt = false;
         container->SetMDISupported(true);
         container->SetCanOpenProjects(true);
         container->Events().OnNewDocumentRequest = [this](QWidget *&parent) { parent = new QWidget(&window); };
+        // The active document as the window would keep it.
+        container->Events().OnRequestDocumentShowing = [this](TVYRADocument *document) { active = document; };
+        container->Events().OnGetActiveDocumentIndex = [this](int &index) {
+            index = -1;
+            for (int i = 0; i < count(); ++i) {
+                if (doc(i) == active)
+                    index = i;
+            }
+        };
         TVYRAContainerPrompts::Install(*container);
         QDir().mkpath(path(QString()));
 

@@ -111,6 +111,7 @@ TEST(DocumentCommands, RegistersTheFileCommands)
     for (const char *name : {"FileNew", "FileOpen", "FileOpenTemplate", "FileSave", "FileSaveAs", "FileSaveAll",
                              "FileClose", "FileCloseAll", "FileExit"})
         EXPECT_TRUE(registry.HasHandler(QString::fromLatin1(name))) << name;
+    registry.Action("FileNew")->setEnabled(true);
     registry.Action("FileNew")->trigger();
     EXPECT_EQ(host.count(), 1);
 }
@@ -369,7 +370,7 @@ TEST(DocumentCommandsFaults, ClosingAProjectGroupAsksForItsUnsavedDocumentsFirst
     TVYRAProjectGroupItems *shop = host.openProject("shop.qpg", "Shop");
     ASSERT_NE(shop, nullptr);
     host.commands->OpenFiles({host.write("a.txt", "a")}, shop);
-    host.commands->OpenFiles({host.write("b.txt", "b")});
+    host.commands->OpenFiles({host.write("b.txt", "b")}, host.container->GetDefaultGroup());
     ASSERT_EQ(host.container->ProjectOf(host.doc(0)), shop);
     host.type(0, "!");
     host.type(1, "?");

@@ -4,6 +4,7 @@
 #include "documents/TTargetProjectRule.h"
 #include "filetypes/TVYRAExtensionGroup.h"
 #include "filetypes/TVYRAExtensions.h"
+#include "highlighters/TIHighlighters.h"
 #include "projects/TVYRAProjectGroupItems.h"
 #include "projects/TVYRAProjectGroupList.h"
 

@@ -61,10 +61,11 @@ TEST(ReloadFile, ReopensTheGroupsAndDocumentsOfThePreviousRun)
     TVYRAProjectGroupItems *shop = host.openProject("shop.qpg", "Shop");
     ASSERT_NE(shop, nullptr);
     const QString a = host.write("a.txt", "a"), b = host.write("b.txt", "b"), c = host.write("c.txt", "c");
-    host.commands->OpenFiles({a, b});
+    host.commands->OpenFiles({a, b}, host.container->GetDefaultGroup());
     host.commands->OpenFiles({c}, shop);
     host.commands->NewDocument(); // never saved: not listed
     ASSERT_EQ(host.count(), 4);
+    ASSERT_TRUE(shop->Save()) << "a group with unsaved changes would be listed as the default group";
     ASSERT_TRUE(host.container->ActivateDocument(1));
     const TOperationResult written = TReloadFile(reload).Write(*host.container);
     ASSERT_TRUE(written) << written.errorText.toStdString();
@@ -78,7 +79,7 @@ TEST(ReloadFile, ReopensTheGroupsAndDocumentsOfThePreviousRun)
     const TReloadFile::TApplyResult applied = TReloadFile(reload).Apply(
         *host.commands, *host.container, [&](TVYRAProjectGroupItems *group) { selected = group; });
     EXPECT_TRUE(applied.read);
-    EXPECT_EQ(openFiles(host), QStringList({a, c}));
+    EXPECT_EQ(openFiles(host), QStringList({c, a})) << "groups in list order";
     EXPECT_EQ(host.container->FindProject(host.path("shop.qpg")) >= 0, true);
     EXPECT_EQ(applied.activated, nullptr) << "the active document's file is gone";
     EXPECT_EQ(selected, nullptr);
@@ -103,6 +104,7 @@ TEST(ReloadFile, AnOpenGroupIsReusedAndItsOpenFilesAreNotOpenedTwice)
     TVYRAProjectGroupItems *shop = host.openProject("shop.qpg", "Shop");
     const QString a = host.write("a.txt", "a");
     host.commands->OpenFiles({a}, shop);
+    ASSERT_TRUE(shop->Save());
     ASSERT_TRUE(TReloadFile(reload).Write(*host.container));
     const int groups = host.groups()->Count();
     TReloadFile(reload).Apply(*host.commands, *host.container, {});

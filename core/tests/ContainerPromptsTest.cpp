@@ -4,6 +4,7 @@
 #include "settings/TVYRAAdvancedSettings.h"
 #include "ui/TScriptedPrompter.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
@@ -83,6 +84,7 @@ TEST(ContainerPrompts, UnsupportedFormatsAreAskedAboutOnlyWhenTheSettingIsOn)
 TEST(ContainerPrompts, TheRtfQuestionHasThreeAnswers)
 {
     PromptHost host;
+    QDir().mkpath(host.path(QString()));
     ASSERT_EQ(host.container->NewDocument(), 0);
     host.type(0, "schlicht");
     TVYRADocument *document = host.doc(0);

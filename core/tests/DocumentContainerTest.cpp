@@ -641,8 +641,9 @@ TEST(DocumentContainerFaults, DeclinedOverwriteKeepsTheDocumentsOwnName)
     EXPECT_TRUE(host.doc(0)->GetModified());
     EXPECT_EQ(c.ProjectItemOf(host.doc(0))->GetName(), "eigen.txt");
     EXPECT_EQ(c.ProjectItemOf(host.doc(0))->PhysicalFileName(), own);
-    host.answers[evFileAlreadyExists] = true;
+    const int asked = host.count(evFileAlreadyExists);
     EXPECT_TRUE(c.SaveDocument(0));
+    EXPECT_EQ(host.count(evFileAlreadyExists), asked) << "its own file is written without a question";
     EXPECT_EQ(bytesOf(own), "eigen neu");
     EXPECT_EQ(bytesOf(other), "fremd") << "the declined file was never touched";
 

@@ -1,6 +1,7 @@
 #include "documents/TDocumentFilters.h"
 
 #include "filetypes/TVYRAExtensions.h"
+#include "highlighters/TIHighlighters.h"
 #include "utils/WildCards.h"
 
 #include <QFileInfo>

@@ -50,7 +50,9 @@ bool TVYRADocumentSaver::Save(int index, const QString &fileName)
     const bool oldModified = document->GetModified();
     m_c.renameDocument(document, fileName);
     bool saved = false;
-    if (!QFileInfo::exists(fileName) || m_c.RaiseEvent(document, evFileAlreadyExists, fileName)) {
+    // Replacing another file is asked about; the document's own file is simply written again.
+    const bool ownFile = oldExists && oldName == fileName;
+    if (ownFile || !QFileInfo::exists(fileName) || m_c.RaiseEvent(document, evFileAlreadyExists, fileName)) {
         const TVYRABusyState before = m_c.m_busy;
         m_c.m_busy |= bsSaving;
         const QString suffix = lowerSuffix(fileName);
