@@ -45,7 +45,8 @@ TCloseDialog::TCloseDialog(TCloseDialogModel &model, TCloseDialogMode mode, QWid
     auto *buttons = new QDialogButtonBox(this);
     QPushButton *save = buttons->addButton(QStringLiteral("Speichern"), QDialogButtonBox::ActionRole);
     QPushButton *saveAll = buttons->addButton(QStringLiteral("Alle speichern"), QDialogButtonBox::ActionRole);
-    QPushButton *leave = buttons->addButton(TCloseDialogModel::LeaveButtonText(mode), QDialogButtonBox::DestructiveRole);
+    QPushButton *leave =
+        buttons->addButton(TCloseDialogModel::LeaveButtonText(mode), QDialogButtonBox::DestructiveRole);
     QPushButton *cancel = buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
     save->setObjectName(QStringLiteral("btnSave"));
     saveAll->setObjectName(QStringLiteral("btnSaveAll"));

@@ -291,7 +291,7 @@ bool TDocumentCommands::SaveAll()
 
 bool TDocumentCommands::SaveProjectGroup(TVYRAProjectGroupItems *group)
 {
-    if (!group)
+    if (!group || allGroups().indexOf(group) < 0)
         return false;
     QString fileName = group->FileName();
     if (!group->FileExists() || fileName.isEmpty()) {
@@ -306,6 +306,7 @@ bool TDocumentCommands::SaveProjectGroup(TVYRAProjectGroupItems *group)
         const std::optional<QString> chosen = m_dialogs.SaveFile(request);
         if (!chosen || chosen->trimmed().isEmpty() || allGroups().indexOf(group) < 0)
             return false;
+        // The group file is written through a temporary file as well; only the question is asked here.
         if (QFileInfo::exists(*chosen) && !askOverwrite(*chosen))
             return false;
         fileName = *chosen;
@@ -333,8 +334,8 @@ bool TDocumentCommands::CloseDocument(int index)
     QScopedValueRollback closing(m_closing, true);
     if (document->GetModified()) {
         const TPromptButton answer = TPrompter::instance().question(
-            QStringLiteral("Der Text in der Datei \"%1\" wurde geändert. Änderungen speichern?\r\n\r\nKlicken Sie auf "
-                           "\"Abbrechen\", um zu Talvex Studio zurückzukehren.")
+            QStringLiteral("Der Text in der Datei \"%1\" wurde geändert. Änderungen speichern?\r\n\r\nKlicken Sie "
+                           "auf \"Abbrechen\", um zu Talvex Studio zurückzukehren.")
                 .arg(document->GetFileName()),
             TPromptButton::Yes | TPromptButton::No | TPromptButton::Cancel, QStringLiteral("Bestätigen"),
             TPromptButton::Yes);

@@ -57,7 +57,8 @@ TReloadList::TReadResult TReloadList::Read(const QByteArray &data)
         return result;
     if (loaded.status != TXmlDocumentFile::TLoadStatus::Loaded) {
         result.ok = false;
-        result.errorText = loaded.error.isEmpty() ? QStringLiteral("Der Inhalt ist kein gültiges XML.") : loaded.error;
+        result.errorText =
+            loaded.error.isEmpty() ? QStringLiteral("Der Inhalt ist kein gültiges XML.") : loaded.error;
         return result;
     }
     const pugi::xml_node root = document.document_element();
