@@ -62,6 +62,14 @@ void TCrashedSession::readEntries()
                      [](const TJournalEntry &a, const TJournalEntry &b) { return a.time < b.time; });
 }
 
+void TCrashedSession::RemoveEntry(const QString &id)
+{
+    if (!m_lock)
+        return;
+    QFile::remove(TDocumentJournal::EntryFileName(m_dir, id));
+    m_entries.removeIf([&id](const TJournalEntry &entry) { return entry.id == id; });
+}
+
 void TCrashedSession::Remove()
 {
     if (!m_lock)

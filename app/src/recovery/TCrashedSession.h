@@ -28,6 +28,8 @@ public:
     const QList<TJournalEntry> &Entries() const { return m_entries; }
     int DamagedCount() const { return m_damaged; }
 
+    // Deletes one entry (its text was restored).
+    void RemoveEntry(const QString &id);
     // Deletes the session with every entry (restored or discarded).
     void Remove();
     // Keeps the session for a later start and gives up the lock.

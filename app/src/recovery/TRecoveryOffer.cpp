@@ -97,15 +97,20 @@ TRecoveryOffer::TOutcome TRecoveryOffer::Run()
     }
     if (answer == TPromptButton::Yes) {
         QStringList failed;
-        for (const TJournalEntry &entry : entries) {
-            if (TVYRADocument *document = restore(entry)) {
+        for (const auto &session : sessions) {
+            for (const TJournalEntry &entry : QList<TJournalEntry>(session->Entries())) {
+                TVYRADocument *document = restore(entry);
+                if (!document) {
+                    failed << entry.displayName;
+                    continue;
+                }
                 outcome.restored.append(document);
                 m_keeper.JournalNow(document);
-            } else {
-                failed << entry.displayName;
+                // Journaled anew before the old entry goes.
+                m_keeper.WaitForWrites();
+                session->RemoveEntry(entry.id);
             }
         }
-        m_keeper.WaitForWrites();
         if (!failed.isEmpty()) {
             // Kept for the next start rather than lost.
             m_prompter.error(QStringLiteral("Folgende Dokumente konnten nicht wiederhergestellt werden: %1. "
