@@ -258,6 +258,28 @@ TEST(JournalKeeper, WritesAreSpacedAndContinuousTypingIsStillJournaled)
     EXPECT_TRUE(host.stored(host.doc(0))->text.startsWith("abcc"));
 }
 
+TEST(JournalKeeper, AFailingJournalIsReportedOnceAndTypingGoesOn)
+{
+    Host host;
+    TestSupport::writeFile(host.core->UserDataDir() + "/journal", "kein Ordner");
+    TJournalKeeper keeper(*host.container, std::make_unique<TDocumentJournal>(host.core->UserDataDir()),
+                          {20, 0, 1000});
+    host.container->Events().OnChange = [&](TVYRADocument *document) { keeper.DocumentChanged(document); };
+    QStringList reports;
+    QObject::connect(&keeper, &TJournalKeeper::writeFailed, [&](const QString &text) { reports << text; });
+    ASSERT_EQ(host.container->NewDocument(), 0);
+    ASSERT_EQ(host.container->NewDocument(), 1);
+    host.type(0, QStringLiteral("eins"));
+    host.type(1, QStringLiteral("zwei"));
+    QTest::qWait(100);
+    keeper.WaitForWrites();
+    QTest::qWait(20);
+    ASSERT_EQ(reports.size(), 1);
+    EXPECT_TRUE(reports[0].contains(TDocumentJournal::JournalDir(host.core->UserDataDir())))
+        << reports[0].toStdString();
+    EXPECT_EQ(host.code(1)->text(), "zwei");
+}
+
 TEST(JournalKeeper, EncipheredDocumentsAreNeverJournaled)
 {
     Host cipherHost(true, true);

@@ -172,7 +172,7 @@ TEST(RecoveryOffer, NoDiscardsCancelKeepsForTheNextStart)
     EXPECT_EQ(later.damaged, 1);
     EXPECT_TRUE(later.kept);
     EXPECT_TRUE(later.restored.isEmpty());
-    EXPECT_TRUE(host.prompter.prompts()[0].text.contains("beschädigt"));
+    EXPECT_TRUE(host.prompter.prompts()[0].text.contains("Ein gesicherter Text ist beschädigt"));
     EXPECT_TRUE(host.prompter.prompts()[0].text.contains("Dokument7 (nie gespeichert), gesichert am 08.12.2026 09:41"))
         << host.prompter.prompts()[0].text.toStdString();
     EXPECT_EQ(host.container->GetDocumentCount(), 0);

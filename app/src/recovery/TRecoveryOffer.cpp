@@ -54,10 +54,12 @@ QString TRecoveryOffer::QuestionText(const QList<TJournalEntry> &entries, int da
           << QString();
     for (const TJournalEntry &entry : entries)
         lines << describe(entry);
-    if (damaged > 0)
+    if (damaged == 1)
         lines << QString()
-              << QStringLiteral("%1 gesicherte(r) Text(e) war(en) beschädigt und kann (können) nicht "
-                                "wiederhergestellt werden.")
+              << QStringLiteral("Ein gesicherter Text ist beschädigt und kann nicht wiederhergestellt werden.");
+    else if (damaged > 1)
+        lines << QString()
+              << QStringLiteral("%1 gesicherte Texte sind beschädigt und können nicht wiederhergestellt werden.")
                      .arg(damaged);
     lines << QString()
           << QStringLiteral("Sollen diese Dokumente wiederhergestellt werden?") << QString()
