@@ -84,7 +84,7 @@ protected:
     QStringList waitForNames(TFileExplorerPanel &panel, const QStringList &expected)
     {
         QStringList names;
-        QTest::qWaitFor([&] { return (names = shownNames(panel)) == expected; }, 5000);
+        (void)QTest::qWaitFor([&] { return (names = shownNames(panel)) == expected; }, 5000);
         return names;
     }
 
@@ -117,8 +117,17 @@ TEST_F(FileExplorerPanelTest, ListShowsFilesOnlyAndTheSupportedFilterMatchesRegi
     TVYRAExtensions none(QString(), nullptr);
     TFileExplorerPanel empty(&none, &documents, nullptr);
     empty.SetShowAllTypes(false);
+    QSignalSpy loaded(empty.FileModel(), &QFileSystemModel::directoryLoaded);
     ASSERT_TRUE(empty.SetFolder(root.path()));
-    EXPECT_EQ(waitForNames(empty, {}), QStringList());
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        for (const QList<QVariant> &arguments : loaded) {
+            if (QDir::cleanPath(arguments.at(0).toString()) == QDir::cleanPath(root.path()))
+                return true;
+        }
+        return false;
+    }, 5000));
+    QTest::qWait(100);
+    EXPECT_EQ(shownNames(empty), QStringList());
 }
 
 TEST_F(FileExplorerPanelTest, StartsInTheStoredFolderWithTheStoredFilterAndRemembersTheLastFolder)
@@ -182,6 +191,7 @@ TEST_F(FileExplorerPanelTest, CommandsSwitchViewsAndFilterAndFillTheSnapshot)
     const auto snapshot = [&] {
         TWindowSnapshot s;
         s.hasActiveDocument = s.editable = s.hasFile = true;
+        s.projectGroupCount = 1;
         s.projectSelected = s.activeGroupHasFile = true;
         controller.FillSnapshot(s);
         registry.Update(s);
@@ -189,6 +199,7 @@ TEST_F(FileExplorerPanelTest, CommandsSwitchViewsAndFilterAndFillTheSnapshot)
     };
     const char *views[] = {"FileExplorerViewIcon", "FileExplorerViewSmallIcon", "FileExplorerViewList",
                            "FileExplorerViewReport", "FileExplorerViewThumbnails"};
+    snapshot();
     for (int mode = 4; mode >= 0; --mode) {
         registry.Action(QString::fromLatin1(views[mode]))->trigger();
         EXPECT_EQ(snapshot().explorerViewMode, mode);

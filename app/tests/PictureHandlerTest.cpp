@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QSignalSpy>
+#include <QtTest/QTest>
 #include <gtest/gtest.h>
 
 using namespace TestSupport;
@@ -112,6 +113,8 @@ TEST_F(PictureHandlerTest, TheSingleViewerShowsARealPictureAndNamesAnUnreadableO
     EXPECT_EQ(TPictureViewer::Acquire(), viewer);
     ASSERT_TRUE(loaded.wait(5000));
     viewer->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_FALSE(TPictureViewer::Exists());
+    EXPECT_TRUE(QTest::qWaitFor([] {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return !TPictureViewer::Exists();
+    }));
 }

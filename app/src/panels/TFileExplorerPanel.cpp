@@ -179,6 +179,8 @@ void TFileExplorerPanel::SetViewMode(TExplorerViewMode mode)
     m_list->setIconSize(QSize(iconSize, iconSize));
     m_list->setGridSize(icons ? QSize(iconSize + 48, iconSize + 40) : QSize());
     m_list->setWordWrap(icons);
+    // Changing the view mode of a list view resets its drag settings.
+    setUpFileView(m_list);
     m_delegate->SetPreviews(mode == TExplorerViewMode::vmThumbnails);
     m_pages->setCurrentWidget(m_list);
     m_list->viewport()->update();
