@@ -23,6 +23,8 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDockWidget>
+#include <QDir>
+#include <QDirIterator>
 #include <QDropEvent>
 #include <QElapsedTimer>
 #include <QFile>
@@ -92,9 +94,17 @@ class MainFormTest : public ::testing::Test
 protected:
     void SetUp() override
     {
+        // The shipped data with the file types and highlighters, as installed.
+        const QString shipped = TestSupport::sourceDir() + QStringLiteral("/data/shipped");
+        QDirIterator it(shipped, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString from = it.next();
+            TestSupport::writeFile(user.filePath(QStringLiteral("common/")) + QDir(shipped).relativeFilePath(from),
+                                   TestSupport::readFile(from));
+        }
         TDataFolders folders;
         folders.programBase = TestSupport::buildDir() + QLatin1Char('/');
-        folders.commonData = TestSupport::buildDir() + QStringLiteral("/Data/");
+        folders.commonData = user.filePath(QStringLiteral("common/"));
         folders.userData = user.filePath(QStringLiteral("user/"));
         folders.projects = user.filePath(QStringLiteral("Projekte/"));
         core = programCore.Create(folders);
@@ -315,12 +325,18 @@ TEST_F(MainFormTest, DroppingTwoFilesOpensBothAsOneBatch)
     const QString b = file(QStringLiteral("b.html"), "<p>b</p>\n");
     settle();
     QSignalSpy lists(window.get(), &TMainForm::listsChanged);
+    qRegisterMetaType<TVYRADocument *>();
     QSignalSpy opened(window.get(), &TMainForm::documentOpened);
 
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(a), QUrl::fromLocalFile(b)});
+    // As the desktop delivers it: entering, then the drop, on the document area.
+    QWidget *target = window->MdiArea()->viewport();
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &enter);
+    ASSERT_TRUE(enter.isAccepted());
     QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(window.get(), &drop);
+    QCoreApplication::sendEvent(target, &drop);
     settle();
 
     EXPECT_EQ(operations->batches, (QList<QStringList>{{a, b}}));
@@ -454,9 +470,11 @@ TEST_F(MainFormTest, SnapshotFollowsTheActiveDocumentAndTheSelectedGroup)
 
 TEST_F(MainFormTest, AHandOverOpensTheFilesInTheRunningWindow)
 {
-    const QString a = file(QStringLiteral("c.css"), "p { color: red; }\n");
+    const QString a = file(QStringLiteral("c.php"), "<?php echo 3; ?>\n");
     window->ReceiveHandOver({a});
     settle();
+    for (const TPrompt &p : prompter.prompts())
+        ADD_FAILURE() << p.text.toStdString();
     ASSERT_EQ(container().GetDocumentCount(), 1);
     EXPECT_EQ(container().GetDocument(0)->GetFileName(), a);
     EXPECT_FALSE(window->isMinimized());

@@ -40,7 +40,9 @@ bool TFindNextCommand::FindNext()
         return false;
     TVYRATextSearch search(editor->GetParent(), editor->Environment().regex);
     search.SearchText = m_state.Text();
-    search.Options = m_state.Options() & ~TVYRASearchOptions(xsoReplace | xsoReplaceAll | xsoReplacePrompt);
+    // A continued search: the whole text, not only a selection (the last match is selected).
+    search.Options = (m_state.Options() & ~TVYRASearchOptions(xsoReplace | xsoReplaceAll | xsoReplacePrompt))
+        | xsoFindNext;
     const bool found = m_state.TakeRestart() ? search.FindFirst(m_state.Text()) : search.FindNext();
     if (!found) {
         TPrompter::instance().information(

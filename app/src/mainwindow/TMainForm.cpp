@@ -244,9 +244,9 @@ QDockWidget *TMainForm::AddQuickbarPage(const QString &name, const QString &capt
     auto *dock = new QDockWidget(caption, this);
     dock->setObjectName(name);
     dock->setWidget(page);
-    addDockWidget(Qt::LeftDockWidgetArea, dock);
     // A page added after the layout was read takes its place from it.
-    restoreDockWidget(dock);
+    if (!restoreDockWidget(dock))
+        addDockWidget(Qt::LeftDockWidgetArea, dock);
     m_toggles->AddQuickbarPage(*dock);
     scheduleUpdate();
     return dock;
