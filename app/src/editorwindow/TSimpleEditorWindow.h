@@ -1,21 +1,13 @@
 #pragma once
 
+#include "completion/TEditorCompletion.h"
 #include "facade/TVYRAEditorEnvironment.h"
 
 #include <QMainWindow>
 #include <QStringList>
-#include <functional>
 
 class QTabWidget;
 class TSimpleEditorPage;
-class TVYRACodeCompletionService;
-
-// The completion catalogues the window's editors offer, and whether the
-// settings switch completion on; without a service nothing is offered.
-struct TEditorCompletion {
-    TVYRACodeCompletionService *service = nullptr;
-    std::function<bool()> enabled;
-};
 
 // A plain window that opens files, one tab each, in the editor and with the
 // highlighter the registries choose for the file.

@@ -1,7 +1,8 @@
 #include "startup/TStartup.h"
 
-#include "editorwindow/TSimpleEditorWindow.h"
+#include "container/TVYRADocumentContainer.h"
 #include "framework/TVYRACore.h"
+#include "mainwindow/TMainForm.h"
 #include "utils/VYRAExceptions.h"
 #include "startup/TDataFolderConfigurator.h"
 #include "startup/TDataFolders.h"
@@ -17,7 +18,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QPointer>
-#include <QStatusBar>
 #include <memory>
 
 namespace {
@@ -104,11 +104,9 @@ int TStartup::run()
 
     splash->SetStatus(QStringLiteral("Startvorgang..."));
     const TVYRACore *settingsOwner = core.get();
-    TSimpleEditorWindow window(TProgramEditorServices::Environment(*core),
-                               {programCore.CompletionService(),
-                                [settingsOwner] { return TProgramCore::CompletionEnabled(*settingsOwner); }});
-    window.statusBar()->showMessage(
-        QStringLiteral("Allgemeine Daten: %1   Benutzerdaten: %2").arg(core->GetAppDataDir(), core->UserDataDir()));
+    // Declared after the core: the window goes first, with the editor controls it holds.
+    TMainForm window(*core, {programCore.CompletionService(),
+                             [settingsOwner] { return TProgramCore::CompletionEnabled(*settingsOwner); }});
     if (arguments.quitWhenShown()) {
         auto *notifier = new TShownNotifier(&window);
         QObject::connect(notifier, &TShownNotifier::shown, &m_app, &QCoreApplication::quit, Qt::QueuedConnection);
@@ -116,12 +114,12 @@ int TStartup::run()
     window.show();
     finishSplash();
 
-    window.openFiles(arguments.filesToOpen());
+    // Printing the files of "/p" belongs to the printing feature.
+    window.OpenFiles(arguments.filesToOpen());
+    if (core->Container()->IsDefaultGroupCreated())
+        core->Container()->GetDefaultGroup()->SetModified(false);
     auto receive = [&window](const QStringList &handedOver) {
-        window.openFiles(THandOverRequest::fromArguments(handedOver).files);
-        window.setWindowState((window.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
-        window.raise();
-        window.activateWindow();
+        window.ReceiveHandOver(THandOverRequest::fromArguments(handedOver).files);
     };
     QObject::connect(&instance, &TSingleInstance::argumentsReceived, &window, receive);
     instance.setReceiverReady(true);
