@@ -349,6 +349,25 @@ TEST_F(MainFormTest, DroppingTwoFilesOpensBothAsOneBatch)
     EXPECT_EQ(window->ChildOf(container().GetDocument(2))->windowTitle(), QStringLiteral("b.html"));
 }
 
+TEST_F(MainFormTest, AFileDroppedOnAnEditorOpensInsteadOfGoingIntoTheText)
+{
+    TVYRADocument *document = newDocument();
+    const QString a = file(QStringLiteral("d.php"), "<?php echo 4; ?>\n");
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(a)});
+    QWidget *viewport = scintilla(document)->viewport();
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &drop);
+    settle();
+    EXPECT_TRUE(drop.isAccepted());
+    EXPECT_EQ(container().GetSynEdit(0)->text(), QString());
+    ASSERT_EQ(container().GetDocumentCount(), 2);
+    EXPECT_EQ(container().GetDocument(1)->GetFileName(), a);
+}
+
 TEST_F(MainFormTest, FindNextWalksThroughTheMatchesAndSaysWhenNoneIsLeft)
 {
     QAction *findNext = window->Registry().Action(QStringLiteral("EditSearchMore"));
@@ -505,4 +524,51 @@ TEST_F(MainFormTest, TypingStaysFastWithTwentyDocumentsOpen)
     std::cout << "[          ] median per key with 20 documents: " << medianMs << " ms\n";
     EXPECT_LT(medianMs, 5.0);
     EXPECT_EQ(window->DocumentList()->Entry(19).caption, QStringLiteral("Dokument20 *"));
+}
+
+TEST_F(MainFormTest, ProjectListSelectsTheGroupAndAMiddleClickClosesExactlyThatGroup)
+{
+    EXPECT_EQ(window->SelectedProjectGroup(), nullptr);
+    newDocument(); // the default group
+    TVYRAProjectGroupItems *first = container().ProjectGroups()->Items(0);
+    EXPECT_EQ(window->SelectedProjectGroup(), first);
+    const QString shop = file(QStringLiteral("shop.qpg"), "");
+    ASSERT_EQ(container().NewProject(shop, QStringLiteral("Shop")), 1);
+    window->ListsChanged();
+    ASSERT_EQ(window->ProjectList()->Count(), 2);
+    EXPECT_EQ(window->ProjectList()->Entry(1).caption, QStringLiteral("Shop"));
+    TVYRAProjectGroupItems *second = container().ProjectGroups()->Items(1);
+
+    QTest::mouseClick(window->ProjectList()->Button(1), Qt::LeftButton);
+    settle();
+    EXPECT_EQ(window->SelectedProjectGroup(), second);
+    EXPECT_EQ(container().GetActiveProjectIndex(), 1);
+    QTest::mouseClick(window->ProjectList()->Button(0), Qt::MiddleButton);
+    settle();
+    EXPECT_EQ(operations->closedGroups, QList<TVYRAProjectGroupItems *>{first});
+}
+
+TEST_F(MainFormTest, WindowCommandsArrangeTheDocumentWindowsAndToggleTheStatusBar)
+{
+    newDocument();
+    newDocument();
+    window->UpdateNow();
+    TActionRegistry &registry = window->Registry();
+    registry.Action(QStringLiteral("WindowTileHorizontal"))->trigger();
+    const QList<QMdiSubWindow *> windows = window->MdiArea()->subWindowList();
+    ASSERT_EQ(windows.size(), 2);
+    EXPECT_EQ(windows[0]->width(), windows[1]->width());
+    EXPECT_EQ(windows[0]->y() + windows[0]->height(), windows[1]->y());
+    registry.Action(QStringLiteral("WindowTileVertical"))->trigger();
+    EXPECT_EQ(windows[0]->x() + windows[0]->width(), windows[1]->x());
+    registry.Action(QStringLiteral("WindowMinimizeAll"))->trigger();
+    EXPECT_TRUE(windows[0]->isMinimized());
+    EXPECT_TRUE(windows[1]->isMinimized());
+
+    QAction *statusBar = registry.Action(QStringLiteral("ToggleStatusBar"));
+    EXPECT_TRUE(statusBar->isChecked());
+    statusBar->trigger();
+    window->UpdateNow();
+    EXPECT_TRUE(window->StatusPanel(0)->parentWidget()->isHidden());
+    EXPECT_FALSE(statusBar->isChecked());
 }
