@@ -148,6 +148,19 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();
     }
+    // As the desktop delivers files: entering, then the drop; true when both were accepted.
+    static bool dropFiles(QWidget *target, const QStringList &files)
+    {
+        QMimeData data;
+        for (const QString &name : files)
+            data.setUrls(data.urls() << QUrl::fromLocalFile(name));
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &enter);
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &drop);
+        settle();
+        return enter.isAccepted() && drop.isAccepted();
+    }
     int visibleWindowCount() const
     {
         int count = 0;
@@ -328,16 +341,7 @@ TEST_F(MainFormTest, DroppingTwoFilesOpensBothAsOneBatch)
     qRegisterMetaType<TVYRADocument *>();
     QSignalSpy opened(window.get(), &TMainForm::documentOpened);
 
-    QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(a), QUrl::fromLocalFile(b)});
-    // As the desktop delivers it: entering, then the drop, on the document area.
-    QWidget *target = window->MdiArea()->viewport();
-    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &enter);
-    ASSERT_TRUE(enter.isAccepted());
-    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &drop);
-    settle();
+    EXPECT_TRUE(dropFiles(window->MdiArea()->viewport(), {a, b}));
 
     EXPECT_EQ(operations->batches, (QList<QStringList>{{a, b}}));
     ASSERT_EQ(container().GetDocumentCount(), 3);
@@ -353,16 +357,7 @@ TEST_F(MainFormTest, AFileDroppedOnAnEditorOpensInsteadOfGoingIntoTheText)
 {
     TVYRADocument *document = newDocument();
     const QString a = file(QStringLiteral("d.php"), "<?php echo 4; ?>\n");
-    QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(a)});
-    QWidget *viewport = scintilla(document)->viewport();
-    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(viewport, &enter);
-    EXPECT_TRUE(enter.isAccepted());
-    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(viewport, &drop);
-    settle();
-    EXPECT_TRUE(drop.isAccepted());
+    EXPECT_TRUE(dropFiles(scintilla(document)->viewport(), {a}));
     EXPECT_EQ(container().GetSynEdit(0)->text(), QString());
     ASSERT_EQ(container().GetDocumentCount(), 2);
     EXPECT_EQ(container().GetDocument(1)->GetFileName(), a);
