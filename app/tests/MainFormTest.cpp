@@ -148,6 +148,19 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();
     }
+    // As the desktop delivers files: entering, then the drop; true when both were accepted.
+    static bool dropFiles(QWidget *target, const QStringList &files)
+    {
+        QMimeData data;
+        for (const QString &name : files)
+            data.setUrls(data.urls() << QUrl::fromLocalFile(name));
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &enter);
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &drop);
+        settle();
+        return enter.isAccepted() && drop.isAccepted();
+    }
     int visibleWindowCount() const
     {
         int count = 0;
@@ -328,16 +341,7 @@ TEST_F(MainFormTest, DroppingTwoFilesOpensBothAsOneBatch)
     qRegisterMetaType<TVYRADocument *>();
     QSignalSpy opened(window.get(), &TMainForm::documentOpened);
 
-    QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(a), QUrl::fromLocalFile(b)});
-    // As the desktop delivers it: entering, then the drop, on the document area.
-    QWidget *target = window->MdiArea()->viewport();
-    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &enter);
-    ASSERT_TRUE(enter.isAccepted());
-    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &drop);
-    settle();
+    EXPECT_TRUE(dropFiles(window->MdiArea()->viewport(), {a, b}));
 
     EXPECT_EQ(operations->batches, (QList<QStringList>{{a, b}}));
     ASSERT_EQ(container().GetDocumentCount(), 3);
@@ -347,6 +351,16 @@ TEST_F(MainFormTest, DroppingTwoFilesOpensBothAsOneBatch)
     EXPECT_EQ(lists.count(), 1);
     EXPECT_EQ(window->DocumentList()->Entry(1).caption, QStringLiteral("a.php"));
     EXPECT_EQ(window->ChildOf(container().GetDocument(2))->windowTitle(), QStringLiteral("b.html"));
+}
+
+TEST_F(MainFormTest, AFileDroppedOnAnEditorOpensInsteadOfGoingIntoTheText)
+{
+    TVYRADocument *document = newDocument();
+    const QString a = file(QStringLiteral("d.php"), "<?php echo 4; ?>\n");
+    EXPECT_TRUE(dropFiles(scintilla(document)->viewport(), {a}));
+    EXPECT_EQ(container().GetSynEdit(0)->text(), QString());
+    ASSERT_EQ(container().GetDocumentCount(), 2);
+    EXPECT_EQ(container().GetDocument(1)->GetFileName(), a);
 }
 
 TEST_F(MainFormTest, FindNextWalksThroughTheMatchesAndSaysWhenNoneIsLeft)
@@ -505,4 +519,51 @@ TEST_F(MainFormTest, TypingStaysFastWithTwentyDocumentsOpen)
     std::cout << "[          ] median per key with 20 documents: " << medianMs << " ms\n";
     EXPECT_LT(medianMs, 5.0);
     EXPECT_EQ(window->DocumentList()->Entry(19).caption, QStringLiteral("Dokument20 *"));
+}
+
+TEST_F(MainFormTest, ProjectListSelectsTheGroupAndAMiddleClickClosesExactlyThatGroup)
+{
+    EXPECT_EQ(window->SelectedProjectGroup(), nullptr);
+    newDocument(); // the default group
+    TVYRAProjectGroupItems *first = container().ProjectGroups()->Items(0);
+    EXPECT_EQ(window->SelectedProjectGroup(), first);
+    const QString shop = file(QStringLiteral("shop.qpg"), "");
+    ASSERT_EQ(container().NewProject(shop, QStringLiteral("Shop")), 1);
+    window->ListsChanged();
+    ASSERT_EQ(window->ProjectList()->Count(), 2);
+    EXPECT_EQ(window->ProjectList()->Entry(1).caption, QStringLiteral("Shop"));
+    TVYRAProjectGroupItems *second = container().ProjectGroups()->Items(1);
+
+    QTest::mouseClick(window->ProjectList()->Button(1), Qt::LeftButton);
+    settle();
+    EXPECT_EQ(window->SelectedProjectGroup(), second);
+    EXPECT_EQ(container().GetActiveProjectIndex(), 1);
+    QTest::mouseClick(window->ProjectList()->Button(0), Qt::MiddleButton);
+    settle();
+    EXPECT_EQ(operations->closedGroups, QList<TVYRAProjectGroupItems *>{first});
+}
+
+TEST_F(MainFormTest, WindowCommandsArrangeTheDocumentWindowsAndToggleTheStatusBar)
+{
+    newDocument();
+    newDocument();
+    window->UpdateNow();
+    TActionRegistry &registry = window->Registry();
+    registry.Action(QStringLiteral("WindowTileHorizontal"))->trigger();
+    const QList<QMdiSubWindow *> windows = window->MdiArea()->subWindowList();
+    ASSERT_EQ(windows.size(), 2);
+    EXPECT_EQ(windows[0]->width(), windows[1]->width());
+    EXPECT_EQ(windows[0]->y() + windows[0]->height(), windows[1]->y());
+    registry.Action(QStringLiteral("WindowTileVertical"))->trigger();
+    EXPECT_EQ(windows[0]->x() + windows[0]->width(), windows[1]->x());
+    registry.Action(QStringLiteral("WindowMinimizeAll"))->trigger();
+    EXPECT_TRUE(windows[0]->isMinimized());
+    EXPECT_TRUE(windows[1]->isMinimized());
+
+    QAction *statusBar = registry.Action(QStringLiteral("ToggleStatusBar"));
+    EXPECT_TRUE(statusBar->isChecked());
+    statusBar->trigger();
+    window->UpdateNow();
+    EXPECT_TRUE(window->StatusPanel(0)->parentWidget()->isHidden());
+    EXPECT_FALSE(statusBar->isChecked());
 }

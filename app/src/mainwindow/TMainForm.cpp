@@ -554,6 +554,9 @@ void TMainForm::newDocumentCreated(TVYRADocument *document)
     }
     if (const TTalvexStudioSettings *settings = studioSettings(m_core); settings && settings->DefaultEditor())
         m_container.GetEditor(index)->SetWordWrap(settings->DefaultEditor()->WordWrap);
+    // Installed after the container's own filter, so it sees the drops first.
+    for (QWidget *widget : child->EditorHost()->findChildren<QWidget *>())
+        widget->installEventFilter(this);
     showDocument(document);
     scheduleLists();
     scheduleUpdate();
@@ -633,30 +636,31 @@ void TMainForm::CascadeWindows()
     m_mdiArea->cascadeSubWindows();
 }
 
-void TMainForm::TileWindowsHorizontally()
+void TMainForm::tileWindows(Qt::Orientation stacking)
 {
     const QList<QMdiSubWindow *> windows = visibleWindows();
     if (windows.isEmpty())
         return;
     const QRect area = m_mdiArea->viewport()->rect();
-    const int height = area.height() / int(windows.size());
-    for (int i = 0; i < windows.size(); ++i) {
+    const int count = int(windows.size());
+    for (int i = 0; i < count; ++i) {
         windows[i]->showNormal();
-        windows[i]->setGeometry(0, i * height, area.width(), height);
+        if (stacking == Qt::Vertical)
+            windows[i]->setGeometry(0, i * (area.height() / count), area.width(), area.height() / count);
+        else
+            windows[i]->setGeometry(i * (area.width() / count), 0, area.width() / count, area.height());
     }
+}
+
+void TMainForm::TileWindowsHorizontally()
+{
+    // Horizontal tiles: full width, one below the other.
+    tileWindows(Qt::Vertical);
 }
 
 void TMainForm::TileWindowsVertically()
 {
-    const QList<QMdiSubWindow *> windows = visibleWindows();
-    if (windows.isEmpty())
-        return;
-    const QRect area = m_mdiArea->viewport()->rect();
-    const int width = area.width() / int(windows.size());
-    for (int i = 0; i < windows.size(); ++i) {
-        windows[i]->showNormal();
-        windows[i]->setGeometry(i * width, 0, width, area.height());
-    }
+    tileWindows(Qt::Horizontal);
 }
 
 void TMainForm::MinimizeAllWindows()
@@ -734,22 +738,46 @@ void TMainForm::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
+QStringList TMainForm::droppedFiles(const QMimeData *data)
+{
+    QStringList files;
+    if (!data || !data->hasUrls())
+        return files;
+    for (const QUrl &url : data->urls()) {
+        const QString path = url.toLocalFile();
+        if (!path.isEmpty())
+            files.append(path);
+    }
+    return files;
+}
+
 void TMainForm::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (event->mimeData()->hasUrls())
+    if (!droppedFiles(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
 void TMainForm::dropEvent(QDropEvent *event)
 {
-    QStringList files;
-    for (const QUrl &url : event->mimeData()->urls()) {
-        const QString path = url.toLocalFile();
-        if (!path.isEmpty())
-            files.append(path);
-    }
+    const QStringList files = droppedFiles(event->mimeData());
     if (files.isEmpty())
         return;
     event->acceptProposedAction();
     OpenFiles(files);
+}
+
+bool TMainForm::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+        return QMainWindow::eventFilter(watched, event);
+    auto *drop = static_cast<QDropEvent *>(event);
+    const QStringList files = droppedFiles(drop->mimeData());
+    if (files.isEmpty())
+        return QMainWindow::eventFilter(watched, event);
+    drop->acceptProposedAction();
+    if (type == QEvent::Drop)
+        // From the event loop: the editor that took the drop may close meanwhile.
+        QMetaObject::invokeMethod(this, [this, files] { OpenFiles(files); }, Qt::QueuedConnection);
+    return true;
 }

@@ -15,6 +15,7 @@ class QDockWidget;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
+class QMimeData;
 class TActionRegistry;
 class TBarToggles;
 class TCommandController;
@@ -96,6 +97,9 @@ signals:
 
 protected:
     bool event(QEvent *event) override;
+    // Files dropped on an editor open like files dropped on the window,
+    // instead of their names going into the text.
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
@@ -125,6 +129,7 @@ private:
     void statusChanged(TVYRADocument *document);
     void containerEvent(const TVYRAEventInfo &info, bool &canContinue);
     void showDocument(TVYRADocument *document);
+    static QStringList droppedFiles(const QMimeData *data);
 
     void subWindowActivated(QMdiSubWindow *window);
     bool closeDocument(TVYRADocument *document);
@@ -137,6 +142,8 @@ private:
     TStatusState statusState() const;
     int documentIndex(TVYRADocument *document) const;
     QList<QMdiSubWindow *> visibleWindows() const;
+    // Vertical: one below the other; horizontal: side by side.
+    void tileWindows(Qt::Orientation stacking);
 
     TVYRACore &m_core;
     TVYRADocumentContainer &m_container;
