@@ -217,6 +217,26 @@ TVYRAProjectGroupItems *TMainForm::SelectedProjectGroup() const
     return index >= 0 ? groups->Items(index) : nullptr;
 }
 
+void TMainForm::SelectProjectGroup(TVYRAProjectGroupItems *group)
+{
+    const TVYRAProjectGroupList *groups = m_container.ProjectGroups();
+    if (!groups || !group)
+        return;
+    for (int i = 0; i < groups->Count(); ++i) {
+        if (groups->Items(i) == group) {
+            m_projectList->SetCurrentIndex(i);
+            scheduleUpdate();
+            return;
+        }
+    }
+}
+
+void TMainForm::AddSnapshotContributor(std::function<void(TWindowSnapshot &)> contributor)
+{
+    m_snapshotContributors.push_back(std::move(contributor));
+    scheduleUpdate();
+}
+
 TVYRADocument *TMainForm::ActiveDocument() const
 {
     QMdiSubWindow *window = m_mdiArea->currentSubWindow();
@@ -342,7 +362,10 @@ void TMainForm::UpdateNow()
     const QMimeData *clipboard = QApplication::clipboard()->mimeData();
     facts.clipboardHasText = clipboard && clipboard->hasText();
     facts.statusBarVisible = IsStatusBarVisible();
-    m_registry->Update(TMainWindowSnapshot::Take(m_container, facts));
+    TWindowSnapshot snapshot = TMainWindowSnapshot::Take(m_container, facts);
+    for (const auto &contribute : m_snapshotContributors)
+        contribute(snapshot);
+    m_registry->Update(snapshot);
     updateStatus();
 }
 
@@ -513,7 +536,9 @@ void TMainForm::unwireContainer()
     events.OnRequestDocumentShowing = {};
     events.OnChange = {};
     events.OnSynEdit_StatusChange = {};
-    events.OnEvent = &TVYRAContainerPrompts::Answer;
+    events.OnEvent = [container = &m_container](const TVYRAEventInfo &info, bool &canContinue) {
+        TVYRAContainerPrompts::Answer(container, info, canContinue);
+    };
     events.OnProjectClosing = {};
     events.OnProjectClosed = {};
 }
@@ -615,7 +640,7 @@ void TMainForm::statusChanged(TVYRADocument *document)
 
 void TMainForm::containerEvent(const TVYRAEventInfo &info, bool &canContinue)
 {
-    TVYRAContainerPrompts::Answer(info, canContinue);
+    TVYRAContainerPrompts::Answer(&m_container, info, canContinue);
     if (info.type != etEventNotification || info.event != evFileSaved)
         return;
     auto *document = dynamic_cast<TVYRADocument *>(info.sender);
@@ -702,6 +727,11 @@ bool TMainForm::event(QEvent *event)
         m_panels[1]->setText(static_cast<QStatusTipEvent *>(event)->tip());
         return true;
     }
+    // Coming back from another program counts as activating the document in front.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_closing) {
+        if (TVYRADocument *document = ActiveDocument())
+            emit documentActivated(document);
+    }
     return QMainWindow::event(event);
 }
 
@@ -730,6 +760,7 @@ void TMainForm::closeEvent(QCloseEvent *event)
         TPrompter::instance().error(layoutError);
     if (TVYRASettings *settings = m_core.Settings(); settings && !settings->Save())
         TPrompter::instance().error(settings->LastSaveError());
+    emit closeConfirmed();
     if (m_operations)
         m_operations->CloseAllWithoutAsking();
     else

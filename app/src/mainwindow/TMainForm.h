@@ -8,7 +8,9 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QTimer>
+#include <functional>
 #include <memory>
+#include <vector>
 
 class IDocumentOperations;
 class QDockWidget;
@@ -27,6 +29,7 @@ class TVYRADocumentContainer;
 class TVYRAProjectGroupItems;
 class TWindowListBar;
 struct TStatusState;
+struct TWindowSnapshot;
 struct TVYRAEventInfo;
 
 // The editor's main window: menus and tool bars built from the action
@@ -58,7 +61,11 @@ public:
     // None with no project group, the only one with one, else the current
     // entry of "Projektliste".
     TVYRAProjectGroupItems *SelectedProjectGroup() const;
+    // Makes group the current entry of "Projektliste".
+    void SelectProjectGroup(TVYRAProjectGroupItems *group);
     TVYRADocument *ActiveDocument() const;
+    // Features add their part of the state the enabling rules are evaluated on.
+    void AddSnapshotContributor(std::function<void(TWindowSnapshot &)> contributor);
     // Rebuilds the document and project lists now and emits listsChanged().
     void ListsChanged();
     QMdiArea *MdiArea() const { return m_mdiArea; }
@@ -94,6 +101,8 @@ signals:
     void documentActivated(TVYRADocument *document);
     void documentOpened(TVYRADocument *document);
     void listsChanged();
+    // The user confirmed the end and the layout is stored; the documents are still open.
+    void closeConfirmed();
 
 protected:
     bool event(QEvent *event) override;
@@ -158,6 +167,7 @@ private:
     std::vector<std::unique_ptr<TCommandController>> m_controllers;
     QHash<TVYRADocument *, QPointer<TMDIChild>> m_children;
     QList<QLabel *> m_panels;
+    std::vector<std::function<void(TWindowSnapshot &)>> m_snapshotContributors;
     TSearchState m_search;
     QTimer m_updateTimer;
     QTimer m_listsTimer;

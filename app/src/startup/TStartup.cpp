@@ -2,7 +2,9 @@
 
 #include "container/TVYRADocumentContainer.h"
 #include "framework/TVYRACore.h"
+#include "firstrun/TFirstRunDialog.h"
 #include "mainwindow/TMainForm.h"
+#include "studiowindow/TStudioFeatures.h"
 #include "utils/VYRAExceptions.h"
 #include "startup/TDataFolderConfigurator.h"
 #include "startup/TDataFolders.h"
@@ -17,6 +19,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QPointer>
 #include <memory>
 
@@ -102,11 +105,20 @@ int TStartup::run()
     if (!programCore.DataFileError().isEmpty())
         prompter.error(programCore.DataFileError());
 
+    // Settings are written only when the program ends: none yet means the first start.
+    const bool firstRun = !QFile::exists(core->GetSettingsXMLFile());
+
     splash->SetStatus(QStringLiteral("Startvorgang..."));
     const TVYRACore *settingsOwner = core.get();
     // Declared after the core: the window goes first, with the editor controls it holds.
     TMainForm window(*core, {programCore.CompletionService(),
                              [settingsOwner] { return TProgramCore::CompletionEnabled(*settingsOwner); }});
+    TStudioFeatures features(*core, window);
+    if (firstRun && !arguments.quitWhenShown()) {
+        if (splash)
+            splash->hide();
+        TFirstRunDialog::Run(*core, &window);
+    }
     if (arguments.quitWhenShown()) {
         auto *notifier = new TShownNotifier(&window);
         QObject::connect(notifier, &TShownNotifier::shown, &m_app, &QCoreApplication::quit, Qt::QueuedConnection);
@@ -114,8 +126,10 @@ int TStartup::run()
     window.show();
     finishSplash();
 
+    // Holding Shift while the window comes up skips the files of the previous run.
+    const bool reopenPrevious = !(QApplication::queryKeyboardModifiers() & Qt::ShiftModifier);
     // Printing the files of "/p" belongs to the printing feature.
-    window.OpenFiles(arguments.filesToOpen());
+    features.FirstShow(arguments.filesToOpen(), reopenPrevious && !arguments.quitWhenShown());
     if (core->Container()->IsDefaultGroupCreated())
         core->Container()->GetDefaultGroup()->SetModified(false);
     auto receive = [&window](const QStringList &handedOver) {

@@ -1,0 +1,229 @@
+#include "studiowindow/TStudioFeatures.h"
+
+#include "commands/TActionRegistry.h"
+#include "container/TVYRADocumentContainer.h"
+#include "documents/TDocumentCommands.h"
+#include "documents/TQtFileDialogs.h"
+#include "documents/TRecentFilesMenu.h"
+#include "documents/TReloadFile.h"
+#include "documents/TTemplateMenu.h"
+#include "documents/TVYRADocument.h"
+#include "framework/TVYRACore.h"
+#include "help/THelpController.h"
+#include "help/THelpFile.h"
+#include "mainwindow/TMainForm.h"
+#include "panels/TFileExplorerController.h"
+#include "panels/TFileExplorerPanel.h"
+#include "panels/TPictureHandler.h"
+#include "projects/TVYRAProjectGroupItems.h"
+#include "recovery/TAutoSaver.h"
+#include "recovery/TDocumentJournal.h"
+#include "recovery/TExternalChangeCheck.h"
+#include "recovery/TJournalKeeper.h"
+#include "recovery/TRecoveryOffer.h"
+#include "settings/TTalvexStudioSettings.h"
+#include "snippets/TVYRAMRUList.h"
+#include "ui/TPrompter.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QMenu>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+TTalvexStudioSettings *studioSettings(const TVYRACore &core)
+{
+    return qobject_cast<TTalvexStudioSettings *>(core.Settings());
+}
+
+} // namespace
+
+TStudioFeatures::TStudioFeatures(TVYRACore &core, TMainForm &window)
+    : QObject(&window)
+    , m_core(core)
+    , m_window(window)
+{
+    createDocumentCommands();
+    createMenus();
+    createRecovery();
+    createPanels();
+    hearWindow();
+    m_window.ListsChanged();
+}
+
+TStudioFeatures::~TStudioFeatures()
+{
+    m_window.SetDocumentOperations(nullptr);
+}
+
+void TStudioFeatures::createDocumentCommands()
+{
+    TVYRADocumentContainer &container = *m_core.Container();
+    m_dialogs = std::make_unique<TQtFileDialogs>(&m_window);
+    m_changes = std::make_unique<TExternalChangeCheck>(container, TPrompter::instance());
+
+    TDocumentCommandsHost host;
+    host.dialogParent = &m_window;
+    host.selectedProjectGroup = [this] { return m_window.SelectedProjectGroup(); };
+    host.listsChanged = [this] { m_window.ListsChanged(); };
+    host.closeMainWindow = [this] { m_window.close(); };
+    host.beforeSave = [this](TVYRADocument *document) { return m_changes->ConfirmSave(document); };
+    // Paints between the files of a batch; typing waits until the batch is in.
+    host.processEvents = [] { QApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
+    host.terminating = [] { return QCoreApplication::closingDown(); };
+    m_documents = std::make_unique<TDocumentCommands>(m_core, *m_dialogs, std::move(host));
+    m_window.Registry().Install(*m_documents);
+    m_window.SetDocumentOperations(m_documents.get());
+}
+
+void TStudioFeatures::createMenus()
+{
+    if (TVYRAMRUList *recentFiles = m_core.RecentFiles())
+        m_recent = new TRecentFilesMenu(*recentFiles, *m_documents, this);
+    m_templates = new TTemplateMenu(m_core, *m_documents, this);
+    // The templates are read again each time the menu opens.
+    if (QMenu *newMenu = m_window.Menu(QStringLiteral("mnuNew")))
+        connect(newMenu, &QMenu::aboutToShow, this, [this, newMenu] { m_templates->Fill(newMenu); });
+    connect(&m_window, &TMainForm::listsChanged, this, &TStudioFeatures::refreshRecentMenu);
+}
+
+void TStudioFeatures::refreshRecentMenu()
+{
+    QMenu *menu = m_window.Menu(QStringLiteral("mnuOpenNew"));
+    if (!m_recent || !menu)
+        return;
+    m_recent->Fill(menu);
+    const bool any = !menu->actions().isEmpty();
+    if (QAction *openNew = m_window.Registry().Action(QStringLiteral("FileOpenNew")))
+        openNew->setVisible(any);
+    // The Open button of the tool bar drops the same list down while there is one.
+    QAction *open = m_window.Registry().Action(QStringLiteral("FileOpen"));
+    for (QToolBar *bar : m_window.findChildren<QToolBar *>()) {
+        if (auto *button = qobject_cast<QToolButton *>(bar->widgetForAction(open))) {
+            button->setMenu(any ? menu : nullptr);
+            button->setPopupMode(any ? QToolButton::MenuButtonPopup : QToolButton::DelayedPopup);
+        }
+    }
+}
+
+void TStudioFeatures::createRecovery()
+{
+    TVYRADocumentContainer &container = *m_core.Container();
+    m_journal = std::make_unique<TJournalKeeper>(container,
+                                                 std::make_unique<TDocumentJournal>(m_core.UserDataDir()));
+    connect(m_journal.get(), &TJournalKeeper::writeFailed, this,
+            [](const QString &text) { TPrompter::instance().warning(text); });
+    if (TVYRAAutoSave *settings = m_core.Settings() ? m_core.Settings()->AutoSave() : nullptr) {
+        m_autoSaver = std::make_unique<TAutoSaver>(container, *settings, TPrompter::instance(),
+                                                   [this](int index) { return m_documents->Save(index); });
+        m_autoSaver->ApplySettings();
+    }
+}
+
+void TStudioFeatures::createPanels()
+{
+    TTalvexStudioSettings *settings = studioSettings(m_core);
+    m_explorer = new TFileExplorerPanel(m_core.Extensions(), m_documents.get(),
+                                        settings ? settings->Docks()->FileExplorerSettings() : nullptr);
+    m_window.AddQuickbarPage(QStringLiteral("FileExplorer"), QStringLiteral("Dateiexplorer"), m_explorer);
+    auto activeFile = [this] {
+        const TVYRADocument *document = m_window.ActiveDocument();
+        return document && document->GetFileExists() ? document->GetFileName() : QString();
+    };
+    auto activeGroupFolder = [this] {
+        const TVYRAProjectGroupItems *group = m_window.SelectedProjectGroup();
+        return group ? group->FileFolder() : QString();
+    };
+    m_explorerCommands = std::make_unique<TFileExplorerController>(*m_explorer, activeFile, activeGroupFolder);
+    m_window.Registry().Install(*m_explorerCommands);
+    m_window.AddSnapshotContributor([this](TWindowSnapshot &snapshot) { m_explorerCommands->FillSnapshot(snapshot); });
+    connect(m_explorer, &TFileExplorerPanel::stateChanged, &m_window, &TMainForm::UpdateNow);
+
+    m_pictures = std::make_unique<TPictureHandler>(
+        m_core.Container()->FileTypeHandlers(), [this] { return m_window.SelectedProjectGroup(); },
+        [this] { m_window.ListsChanged(); });
+    m_help = std::make_unique<THelpController>(THelpFile::Locate(m_core.GetAppDataDir(), m_core.GetAppDir()),
+                                               &m_window);
+    m_window.Registry().Install(*m_help);
+}
+
+void TStudioFeatures::hearWindow()
+{
+    connect(&m_window, &TMainForm::documentChanged, this,
+            [this](TVYRADocument *document) { m_journal->DocumentChanged(document); });
+    connect(&m_window, &TMainForm::documentSaved, this, [this](TVYRADocument *document) {
+        m_journal->DocumentSaved(document);
+        m_changes->Remember(document);
+    });
+    connect(&m_window, &TMainForm::documentOpened, this,
+            [this](TVYRADocument *document) { m_changes->Remember(document); });
+    connect(&m_window, &TMainForm::documentClosing, this, [this](TVYRADocument *document) {
+        m_journal->DocumentClosed(document);
+        m_changes->Forget(document);
+    });
+    // Asked after the activation is done, not in the middle of it.
+    connect(&m_window, &TMainForm::documentActivated, this, [this](TVYRADocument *document) {
+        QTimer::singleShot(0, this, [this, document] {
+            // Looked up again: the document may have been closed meanwhile.
+            if (m_core.Container()->Documents().IndexOf(document) >= 0)
+                checkActiveDocument(document);
+        });
+    });
+    connect(&m_window, &TMainForm::closeConfirmed, this, &TStudioFeatures::windowClosing);
+}
+
+void TStudioFeatures::checkActiveDocument(TVYRADocument *document)
+{
+    // The question itself moves the focus and would activate the window again.
+    if (m_checkingChange || document != m_window.ActiveDocument())
+        return;
+    m_checkingChange = true;
+    switch (m_changes->CheckOnActivate(document)) {
+    case TExternalChangeCheck::TResult::Reloaded:
+        m_journal->DocumentSaved(document);
+        m_window.ListsChanged();
+        break;
+    case TExternalChangeCheck::TResult::Kept:
+    case TExternalChangeCheck::TResult::Deleted:
+        m_journal->DocumentChanged(document);
+        m_window.ListsChanged();
+        break;
+    default:
+        break;
+    }
+    m_checkingChange = false;
+}
+
+void TStudioFeatures::windowClosing()
+{
+    const TTalvexStudioSettings *settings = studioSettings(m_core);
+    const TReloadFile reload(TReloadFile::InUserDataDir(m_core.UserDataDir()));
+    if (settings && settings->View()->ReLoadDocsOnStartUp) {
+        const TOperationResult written = reload.Write(*m_core.Container());
+        if (!written.ok)
+            TPrompter::instance().error(written.errorText);
+    } else {
+        // A list left from a time when reopening was on would reopen stale files at every start.
+        QFile::remove(reload.FileName());
+    }
+}
+
+void TStudioFeatures::FirstShow(const QStringList &files, bool reopenPrevious)
+{
+    TRecoveryOffer(*m_journal, TPrompter::instance()).Run();
+    if (reopenPrevious) {
+        const TReloadFile reload(TReloadFile::InUserDataDir(m_core.UserDataDir()));
+        const TReloadFile::TApplyResult result =
+            reload.Apply(*m_documents, *m_core.Container(), [this](TVYRAProjectGroupItems *group) {
+                m_window.SelectProjectGroup(group);
+            });
+        if (!result.read.ok)
+            TPrompter::instance().warning(result.read.errorText);
+    }
+    if (!files.isEmpty())
+        m_documents->OpenFiles(files);
+    m_window.ListsChanged();
+}

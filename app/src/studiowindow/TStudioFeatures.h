@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+#include <memory>
+
+class TAutoSaver;
+class TDocumentCommands;
+class TExternalChangeCheck;
+class TFileExplorerController;
+class TFileExplorerPanel;
+class THelpController;
+class TJournalKeeper;
+class TMainForm;
+class TPictureHandler;
+class TQtFileDialogs;
+class TRecentFilesMenu;
+class TTemplateMenu;
+class TVYRACore;
+class TVYRADocument;
+
+// Puts the studio's features into the main window: the document commands
+// with the recent-file and template menus, the journal of unsaved texts and
+// its recovery, automatic saving, the check for files changed by other
+// programs, the file explorer panel, pictures and help. The window knows
+// none of them; each hears the window's signals and registers its commands.
+class TStudioFeatures : public QObject
+{
+    Q_OBJECT
+public:
+    TStudioFeatures(TVYRACore &core, TMainForm &window);
+    ~TStudioFeatures() override;
+
+    // The first showing of the window: offers the texts of a crashed session,
+    // reopens the previous run's files (unless reopenPrevious is false) and
+    // opens the files of the command line as one batch.
+    void FirstShow(const QStringList &files, bool reopenPrevious);
+
+    TDocumentCommands &Documents() const { return *m_documents; }
+    TJournalKeeper &Journal() const { return *m_journal; }
+    TExternalChangeCheck &ChangeCheck() const { return *m_changes; }
+    TFileExplorerPanel *FileExplorer() const { return m_explorer; }
+
+private:
+    void createDocumentCommands();
+    void createMenus();
+    void createRecovery();
+    void createPanels();
+    void hearWindow();
+    void windowClosing();
+    void checkActiveDocument(TVYRADocument *document);
+    void refreshRecentMenu();
+
+    TVYRACore &m_core;
+    TMainForm &m_window;
+    std::unique_ptr<TQtFileDialogs> m_dialogs;
+    std::unique_ptr<TExternalChangeCheck> m_changes;
+    std::unique_ptr<TDocumentCommands> m_documents;
+    std::unique_ptr<TJournalKeeper> m_journal;
+    std::unique_ptr<TAutoSaver> m_autoSaver;
+    TRecentFilesMenu *m_recent = nullptr;
+    TTemplateMenu *m_templates = nullptr;
+    TFileExplorerPanel *m_explorer = nullptr;
+    std::unique_ptr<TFileExplorerController> m_explorerCommands;
+    std::unique_ptr<TPictureHandler> m_pictures;
+    std::unique_ptr<THelpController> m_help;
+    bool m_checkingChange = false;
+};
