@@ -26,6 +26,7 @@
 #include "ui/TPrompter.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QFile>
 #include <QMenu>
 #include <QTimer>
@@ -88,6 +89,11 @@ void TStudioFeatures::createMenus()
     if (QMenu *newMenu = m_window.Menu(QStringLiteral("mnuNew")))
         connect(newMenu, &QMenu::aboutToShow, this, [this, newMenu] { m_templates->Fill(newMenu); });
     connect(&m_window, &TMainForm::listsChanged, this, &TStudioFeatures::refreshRecentMenu);
+    // By key or from a tool bar the command drops its submenu down where the mouse is.
+    m_window.Registry().SetHandler(QStringLiteral("FileOpenNew"), [this] {
+        if (QMenu *menu = m_window.Menu(QStringLiteral("mnuOpenNew")); menu && !menu->isEmpty())
+            menu->popup(QCursor::pos());
+    });
 }
 
 void TStudioFeatures::refreshRecentMenu()
@@ -225,5 +231,11 @@ void TStudioFeatures::FirstShow(const QStringList &files, bool reopenPrevious)
     }
     if (!files.isEmpty())
         m_documents->OpenFiles(files);
+    // What the start opened into the default group is no change of the user's.
+    TVYRADocumentContainer &container = *m_core.Container();
+    if (container.IsDefaultGroupCreated())
+        container.GetDefaultGroup()->SetModified(false);
     m_window.ListsChanged();
+    // Restored texts changed what the commands may do without an event of their own.
+    m_window.UpdateNow();
 }
