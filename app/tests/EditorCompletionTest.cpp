@@ -3,13 +3,12 @@
 #include "editor/TCodeEditor.h"
 #include "editor/TCompletionProposal.h"
 #include "editor/TSynCustomHighlighter.h"
-#include "editorwindow/TSimpleEditorPage.h"
-#include "editorwindow/TSimpleEditorWindow.h"
+#include "container/TVYRADocumentContainer.h"
 #include "framework/TVYRACore.h"
 #include "highlighters/TIHighlighter.h"
 #include "highlighters/TIHighlighters.h"
+#include "mainwindow/TMainForm.h"
 #include "startup/TProgramCore.h"
-#include "startup/TProgramEditorServices.h"
 #include "TestSupport.h"
 #include "ui/TScriptedPrompter.h"
 
@@ -17,7 +16,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
-#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
@@ -34,8 +32,9 @@ void sendKey(QWidget *target, int key, Qt::KeyboardModifiers modifiers = Qt::NoM
     QApplication::sendEvent(target, &release);
 }
 
-// The program's window with the program's core and catalogues over the
-// shipped data of the build tree.
+// The program's main window with the program's core and catalogues over the
+// shipped data of the build tree; files open through the window into the
+// core's container.
 class EditorCompletionTest : public ::testing::Test
 {
 protected:
@@ -49,10 +48,10 @@ protected:
         core = programCore.Create(folders);
         ASSERT_TRUE(programCore.DataFileError().isEmpty()) << programCore.DataFileError().toStdString();
         ASSERT_TRUE(programCore.CompletionService());
-        window = std::make_unique<TSimpleEditorWindow>(
-            TProgramEditorServices::Environment(*core),
-            TEditorCompletion{programCore.CompletionService(), [this] { return enabled; }});
-        // Pop-ups open only where the caret is on a screen.
+        window = std::make_unique<TMainForm>(
+            *core, TEditorCompletion{programCore.CompletionService(), [this] { return enabled; }});
+        // Pop-ups open only where the caret is on a screen; a maximised window could not be moved off it.
+        window->setWindowState(Qt::WindowNoState);
         window->resize(600, 400);
         window->move(0, 0);
         window->show();
@@ -62,9 +61,13 @@ protected:
     TCodeEditor *open(const QString &name, const QByteArray &content)
     {
         writeFile(root.filePath(name), content);
-        window->openFiles({root.filePath(name)});
-        TCodeEditor *editor = window->page(window->tabs()->count() - 1)->CodeEditor();
-        return editor;
+        TVYRADocumentContainer &container = *core->Container();
+        const int before = container.GetDocumentCount();
+        window->OpenFiles({root.filePath(name)});
+        EXPECT_EQ(container.GetDocumentCount(), before + 1) << name.toStdString();
+        for (const TPrompt &p : prompter.prompts())
+            ADD_FAILURE() << p.text.toStdString();
+        return container.GetSynEdit(container.GetDocumentCount() - 1);
     }
     // Puts the caret, lets the gathered set-up run and asks for the list.
     QStringList listAt(TCodeEditor *editor, int line, int column)
@@ -93,7 +96,7 @@ protected:
     TPrompterScope scope{prompter};
     TProgramCore programCore{[](const QString &) {}};
     std::unique_ptr<TVYRACore> core;
-    std::unique_ptr<TSimpleEditorWindow> window;
+    std::unique_ptr<TMainForm> window;
     bool enabled = true;
 };
 
