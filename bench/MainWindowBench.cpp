@@ -52,7 +52,9 @@ public:
         // (taken before: the receiver may be gone afterwards).
         static const int slowMs = qEnvironmentVariableIntValue("MAIN_WINDOW_BENCH_SLOW");
         const QByteArray name = slowMs > 0 ? QByteArray(receiver->metaObject()->className()) + " \""
-                + receiver->objectName().toUtf8() + "\" event " + QByteArray::number(int(event->type()))
+                + receiver->objectName().toUtf8() + "\" in "
+                + (receiver->parent() ? receiver->parent()->metaObject()->className() : "-") + " event "
+                + QByteArray::number(int(event->type()))
                                            : QByteArray();
         QElapsedTimer clock;
         clock.start();
