@@ -94,7 +94,7 @@ void idle(int ms)
     loop.exec();
 }
 
-// Marks the first paint of a code editor after it was armed.
+// Marks the first paint of a code editor (or a widget inside one) since it was made.
 class EditorPaintWatch : public QObject
 {
 public:
