@@ -1,7 +1,9 @@
 // Opening a 20 MB and a 100 MB mixed PHP file in the code editor: time to the
 // first shown screen, time until the whole file is in, the longest pause of
 // the event loop meanwhile, and the peak memory of the process.
+#include "support/LargePhpFile.h"
 #include "support/ProcessMemory.h"
+#include "support/ThreadCpuTime.h"
 #include "editor/TCodeEditor.h"
 #include "editor/TSynLexerBridge.h"
 #include "ProgramHighlighters.h"
@@ -10,41 +12,12 @@
 #include <algorithm>
 #include <vector>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QPixmap>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <benchmark/benchmark.h>
 
-#include <ctime>
-
 namespace {
-
-QString makeFile(const QTemporaryDir &dir, qint64 megabytes)
-{
-    const QString path = dir.filePath(QStringLiteral("large%1.php").arg(megabytes));
-    if (QFile::exists(path))
-        return path;
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    const QByteArray block = "<p>it's <?php echo 'x'; ?> \xE2\x82\xAC</p>\n<?php\n  $name = \"Hallo $user\"; // note\n"
-                             "  function f($a) { return strlen($a) * 2; }\n?>\n<script>let t = `v ${a}`;</script>\n";
-    QByteArray chunk;
-    while (chunk.size() < 1024 * 1024)
-        chunk += block;
-    for (qint64 written = 0; written < megabytes * 1024 * 1024; written += chunk.size())
-        file.write(chunk);
-    return path;
-}
-
-// CPU time of this thread: on a busy machine the wall clock also counts the
-// time other processes had the core.
-double threadCpuMs()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
-}
 
 // Median time of typing one character at offset and painting, as a user
 // typing there would wait for it.
@@ -85,7 +58,11 @@ void BM_OpenLargeFile(benchmark::State &state)
 {
     static QTemporaryDir dir;
     const qint64 megabytes = state.range(0);
-    const QString path = makeFile(dir, megabytes);
+    const QString path = LargePhpFile::make(dir, megabytes);
+    if (path.isEmpty()) {
+        state.SkipWithError("the benchmark file could not be written");
+        return;
+    }
     ProgramHighlighters set;
     double firstScreen = 0, total = 0, longestPause = 0, longestPauseCpu = 0, jumpMs = 0, typeAtEndMs = 0;
     double idleStylingMs = 0, idlePauseMs = 0;

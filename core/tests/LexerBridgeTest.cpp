@@ -92,6 +92,50 @@ TEST(LexerBridgeTest, StylesInTheEditorAreTheHighlighterOutput)
     EXPECT_EQ(editorAttributes(editor, 0, lines.size() - 1), highlighterAttributes(js, lines));
 }
 
+// Painted once, the view is not painted again when the state of a line
+// already styled is asked for (each caret move asks for the caret line's).
+TEST(LexerBridgeTest, AskingTheStateOfAStyledLineDoesNotRepaintTheView)
+{
+    TSynJScriptSyn js;
+    TCodeEditor editor;
+    editor.setText(foldingScript().join(u'\n'));
+    editor.setHighlighter(&js);
+    editor.resize(500, 300);
+    editor.show();
+    QWidget *view = sciOf(editor).viewport();
+    int paints = 0;
+    struct PaintCount : QObject {
+        int *count;
+        explicit PaintCount(int *c) : count(c) {}
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            if (event->type() == QEvent::Paint)
+                ++*count;
+            return false;
+        }
+    } counter(&paints);
+    view->installEventFilter(&counter);
+    const QDeadlineTimer shown(5000);
+    while (paints == 0 && !shown.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    ASSERT_GT(paints, 0);
+    auto *bridge = editor.findChild<TSynLexerBridge *>();
+    const QDeadlineTimer settled(200);
+    while (!settled.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    paints = 0;
+    const TLineState state = bridge->exactStartStateOf(3);
+    const QDeadlineTimer after(200);
+    while (!after.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    EXPECT_EQ(paints, 0);
+    // The same state as an editor that never painted works out.
+    TCodeEditor fresh;
+    fresh.setText(foldingScript().join(u'\n'));
+    fresh.setHighlighter(&js);
+    EXPECT_TRUE(fresh.findChild<TSynLexerBridge *>()->exactStartStateOf(3) == state);
+}
+
 TEST(LexerBridgeTest, RestyleStopsWhereTheStateAgreesAgain)
 {
     TSynJScriptSyn js;

@@ -334,3 +334,17 @@ TEST(LongLineLoading, PaintsAndWordWrapWaitWhileSlicesLengthenAShownLine)
         EXPECT_EQ(editor.text().toUtf8(), TestSupport::readFile(path));
     }
 }
+
+// The layout cache stays at the page when wrapping changes: a cache per line
+// of the document is sized anew at each paint while a large file loads.
+TEST(LongLineLoading, SwitchingWordWrapKeepsTheLayoutCacheToThePage)
+{
+    TCodeEditor editor;
+    for (const bool on : {true, false}) {
+        editor.setWordWrap(on);
+        EXPECT_EQ(editor.wordWrap(), on);
+        EXPECT_EQ(sciOf(editor).SendScintilla(QsciScintillaBase::SCI_GETLAYOUTCACHE),
+                  long(QsciScintillaBase::SC_CACHE_PAGE))
+            << on;
+    }
+}

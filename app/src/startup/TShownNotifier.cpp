@@ -12,8 +12,11 @@ TShownNotifier::TShownNotifier(QWidget *window)
 
 bool TShownNotifier::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Show && !m_told) {
+    // The window's own paint event opens the pass that paints its menu bar,
+    // tool bars and the rest below it; the notice follows once that pass is done.
+    if (event->type() == QEvent::Paint && !m_told) {
         m_told = true;
+        watched->removeEventFilter(this);
         QTimer::singleShot(0, this, &TShownNotifier::shown);
     }
     return QObject::eventFilter(watched, event);

@@ -4,8 +4,8 @@
 
 class QWidget;
 
-// Tells once, after the window system has had the chance to map it, that a
-// window was shown (used by the start-up benchmark to quit at that point).
+// Tells once, after the first paint of a window with everything inside it,
+// that the window is on screen (the start-up benchmark quits at that point).
 class TShownNotifier : public QObject
 {
     Q_OBJECT

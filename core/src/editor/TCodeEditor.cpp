@@ -409,7 +409,15 @@ void TCodeEditor::onCharAdded()
 int TCodeEditor::tabWidth() const { return m_sci->tabWidth(); }
 void TCodeEditor::setTabWidth(int width) { m_sci->setTabWidth(std::clamp(width, 1, 64)); }
 bool TCodeEditor::wordWrap() const { return m_sci->wrapMode() != QsciScintilla::WrapNone; }
-void TCodeEditor::setWordWrap(bool on) { m_sci->setWrapMode(on ? QsciScintilla::WrapWord : QsciScintilla::WrapNone); }
+void TCodeEditor::setWordWrap(bool on)
+{
+    m_sci->setWrapMode(on ? QsciScintilla::WrapWord : QsciScintilla::WrapNone);
+    // QsciScintilla switches the layout cache to one entry per line of the
+    // document here, a table it sizes anew at each paint: with millions of
+    // lines arriving while a file loads, every paint would copy it. The page
+    // cache of the constructor stays.
+    m_sci->SendScintilla(QsciScintillaBase::SCI_SETLAYOUTCACHE, long(QsciScintillaBase::SC_CACHE_PAGE));
+}
 
 void TCodeEditor::setGutterVisible(bool visible)
 {

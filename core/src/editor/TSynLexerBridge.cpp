@@ -337,9 +337,14 @@ void TSynLexerBridge::styleExactlyTo(long position)
         return;
     const long line = sci->SendScintilla(QsciScintillaBase::SCI_LINEFROMPOSITION, position);
     fillGaps(line, line);
+    const long endStyled = sci->SendScintilla(QsciScintillaBase::SCI_GETENDSTYLED);
+    // Styled already: asking Scintilla to colourise would only repaint the
+    // whole view, as it does after every colourise (the caret's highlighter is
+    // looked up this way at each caret move).
+    if (endStyled >= position)
+        return;
     m_exact = true;
-    sci->SendScintilla(QsciScintillaBase::SCI_COLOURISE,
-                       static_cast<unsigned long>(sci->SendScintilla(QsciScintillaBase::SCI_GETENDSTYLED)), position);
+    sci->SendScintilla(QsciScintillaBase::SCI_COLOURISE, static_cast<unsigned long>(endStyled), position);
     m_exact = false;
 }
 
