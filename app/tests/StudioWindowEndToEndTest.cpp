@@ -102,7 +102,8 @@ protected:
     }
     void TearDown() override
     {
-        for (const TPrompt &prompt : prompter.prompts())
+        // The questions and messages the window showed, to read a failure by.
+        for (const TPrompt &prompt : HasFailure() ? prompter.prompts() : QList<TPrompt>())
             std::cout << "[  prompt  ] " << prompt.text.toStdString() << '\n';
         run.reset();
     }

@@ -131,6 +131,20 @@ TEST(EditorEventsTest, AcceptedKeyDownIsSwallowedAndKeyPressReportsText)
     EXPECT_EQ(pressed, QStringList({QStringLiteral("a"), QStringLiteral("b")}));
 }
 
+TEST(EditorEventsTest, ACharacterBeyondTheBasicPlaneIsTypedAsOneKeyAndNotLost)
+{
+    TCodeEditor editor;
+    typeText(editor, QStringLiteral("a"));
+    // An emoji of the keyboard layout arrives as one key whose text is a surrogate pair.
+    QKeyEvent emoji(QEvent::KeyPress, 0, Qt::NoModifier, QStringLiteral("😀"));
+    QApplication::sendEvent(editor.focusProxy(), &emoji);
+    typeText(editor, QStringLiteral("b"));
+    EXPECT_EQ(editor.text(), QStringLiteral("a😀b"));
+    editor.setReadOnly(true);
+    QApplication::sendEvent(editor.focusProxy(), &emoji);
+    EXPECT_EQ(editor.text(), QStringLiteral("a😀b"));
+}
+
 class EditorFileTest : public ::testing::Test
 {
 protected:
