@@ -255,6 +255,15 @@ TEST_F(StudioWindowEndToEndTest, AWindows1252FileWithCrLfKeepsItsEncodingAndLine
     EXPECT_EQ(bytes.count("\n"), bytes.count("\r\n")) << "a line break without CR";
     EXPECT_FALSE(active()->GetModified());
     EXPECT_EQ(prompter.unexpectedCount(), 0);
+
+    // A character Windows-1252 cannot hold: told, nothing written, the text stays.
+    type(QStringLiteral("😀"));
+    press(Qt::Key_S);
+    EXPECT_EQ(onDisk(path), bytes);
+    EXPECT_TRUE(active()->GetModified());
+    ASSERT_EQ(prompter.prompts().size(), 1);
+    EXPECT_TRUE(prompter.prompts().first().text.contains(path));
+    prompter.clear();
 }
 
 TEST_F(StudioWindowEndToEndTest, ADocumentWhoseSaveFailsStaysOpenAndModifiedWhenClosedWithYes)
