@@ -16,6 +16,7 @@
 #include "projects/TVYRAProjectGroupItems.h"
 #include "projects/TVYRAProjectGroupList.h"
 #include "startup/TProgramCore.h"
+#include "ShippedDataFolders.h"
 #include "TestSupport.h"
 #include "ui/TScriptedPrompter.h"
 
@@ -24,7 +25,6 @@
 #include <QComboBox>
 #include <QDockWidget>
 #include <QDir>
-#include <QDirIterator>
 #include <QDropEvent>
 #include <QElapsedTimer>
 #include <QFile>
@@ -94,20 +94,7 @@ class MainFormTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        // The shipped data with the file types and highlighters, as installed.
-        const QString shipped = TestSupport::sourceDir() + QStringLiteral("/data/shipped");
-        QDirIterator it(shipped, QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString from = it.next();
-            TestSupport::writeFile(user.filePath(QStringLiteral("common/")) + QDir(shipped).relativeFilePath(from),
-                                   TestSupport::readFile(from));
-        }
-        TDataFolders folders;
-        folders.programBase = TestSupport::buildDir() + QLatin1Char('/');
-        folders.commonData = user.filePath(QStringLiteral("common/"));
-        folders.userData = user.filePath(QStringLiteral("user/"));
-        folders.projects = user.filePath(QStringLiteral("Projekte/"));
-        core = programCore.Create(folders);
+        core = programCore.Create(shippedDataFolders(user));
         // Web pages are written in the source editor; the rich editor has a test of its own.
         core->Settings()->DefaultEditor()->EditorMode = true;
         operations = std::make_unique<TestOperations>(*core->Container());

@@ -8,6 +8,7 @@
 #include "editor/TUndoGroup.h"
 
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -129,6 +130,25 @@ TEST(EditorEventsTest, AcceptedKeyDownIsSwallowedAndKeyPressReportsText)
     typeText(editor, QStringLiteral("axb"));
     EXPECT_EQ(editor.text(), QStringLiteral("ab"));
     EXPECT_EQ(pressed, QStringList({QStringLiteral("a"), QStringLiteral("b")}));
+}
+
+TEST(EditorEventsTest, ACharacterBeyondTheBasicPlaneIsTypedAsOneKeyAndNotLost)
+{
+    TCodeEditor editor;
+    typeText(editor, QStringLiteral("a"));
+    // An emoji of the keyboard layout arrives as one key whose text is a surrogate pair.
+    QKeyEvent emoji(QEvent::KeyPress, 0, Qt::NoModifier, QStringLiteral("😀"));
+    QApplication::sendEvent(editor.focusProxy(), &emoji);
+    typeText(editor, QStringLiteral("b"));
+    EXPECT_EQ(editor.text(), QStringLiteral("a😀b"));
+    // The way most desktops deliver it: committed by the input method.
+    QInputMethodEvent composed;
+    composed.setCommitString(QStringLiteral("😀"));
+    QApplication::sendEvent(editor.focusProxy(), &composed);
+    EXPECT_EQ(editor.text(), QStringLiteral("a😀b😀"));
+    editor.setReadOnly(true);
+    QApplication::sendEvent(editor.focusProxy(), &emoji);
+    EXPECT_EQ(editor.text(), QStringLiteral("a😀b😀"));
 }
 
 class EditorFileTest : public ::testing::Test

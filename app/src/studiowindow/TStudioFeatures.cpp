@@ -42,10 +42,11 @@ TTalvexStudioSettings *studioSettings(const TVYRACore &core)
 
 } // namespace
 
-TStudioFeatures::TStudioFeatures(TVYRACore &core, TMainForm &window)
+TStudioFeatures::TStudioFeatures(TVYRACore &core, TMainForm &window, TFileDialogs *dialogs)
     : QObject(&window)
     , m_core(core)
     , m_window(window)
+    , m_dialogs(dialogs)
 {
     createDocumentCommands();
     createMenus();
@@ -63,7 +64,10 @@ TStudioFeatures::~TStudioFeatures()
 void TStudioFeatures::createDocumentCommands()
 {
     TVYRADocumentContainer &container = *m_core.Container();
-    m_dialogs = std::make_unique<TQtFileDialogs>(&m_window);
+    if (!m_dialogs) {
+        m_ownDialogs = std::make_unique<TQtFileDialogs>(&m_window);
+        m_dialogs = m_ownDialogs.get();
+    }
     m_changes = std::make_unique<TExternalChangeCheck>(container, TPrompter::instance());
 
     TDocumentCommandsHost host;

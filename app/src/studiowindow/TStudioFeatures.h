@@ -13,7 +13,7 @@ class THelpController;
 class TJournalKeeper;
 class TMainForm;
 class TPictureHandler;
-class TQtFileDialogs;
+class TFileDialogs;
 class TRecentFilesMenu;
 class TTemplateMenu;
 class TVYRACore;
@@ -28,7 +28,9 @@ class TStudioFeatures : public QObject
 {
     Q_OBJECT
 public:
-    TStudioFeatures(TVYRACore &core, TMainForm &window);
+    // dialogs: the file dialogs of the document commands (not owned); none
+    // gives the window's own QFileDialog-based ones.
+    TStudioFeatures(TVYRACore &core, TMainForm &window, TFileDialogs *dialogs = nullptr);
     ~TStudioFeatures() override;
 
     // The first showing of the window: offers the texts of a crashed session,
@@ -53,7 +55,8 @@ private:
 
     TVYRACore &m_core;
     TMainForm &m_window;
-    std::unique_ptr<TQtFileDialogs> m_dialogs;
+    std::unique_ptr<TFileDialogs> m_ownDialogs;
+    TFileDialogs *m_dialogs = nullptr;
     std::unique_ptr<TExternalChangeCheck> m_changes;
     std::unique_ptr<TDocumentCommands> m_documents;
     std::unique_ptr<TJournalKeeper> m_journal;

@@ -576,6 +576,13 @@ bool TCodeEditor::eventFilter(QObject *watched, QEvent *event)
             setInsertMode(!insertMode());
             return true;
         }
+        // QScintilla drops a key whose text is a character beyond the basic plane (an emoji of
+        // the keyboard layout), so the typed character would be lost: it goes in here instead.
+        if (event->type() == QEvent::KeyPress && !m_readOnly && key->text().size() > 1
+            && key->text().at(0).isHighSurrogate()) {
+            replaceSelection(key->text());
+            return true;
+        }
         key->setAccepted(true);
     }
     return QWidget::eventFilter(watched, event);
