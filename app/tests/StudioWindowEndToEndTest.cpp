@@ -284,10 +284,11 @@ TEST_F(StudioWindowEndToEndTest, ADocumentWhoseSaveFailsStaysOpenAndModifiedWhen
     EXPECT_EQ(container().GetDocument(0), document);
     EXPECT_TRUE(document->GetModified());
     EXPECT_EQ(onDisk(blocker), QByteArray("x"));
-    // The failure was told, in German, naming the file.
+    // The failure was told, in German, naming the file and saying that saving failed.
     bool told = false;
     for (const TPrompt &prompt : prompter.prompts())
-        told = told || prompt.text.contains(QStringLiteral("neu.txt"));
+        told = told || (prompt.text.contains(target) && prompt.text.contains(QStringLiteral("nicht gespeichert"))
+                        && !prompt.text.contains(QStringLiteral("Öffnen")));
     EXPECT_TRUE(told);
     EXPECT_TRUE(dialogs.scriptUsedUp());
 }

@@ -70,6 +70,16 @@ QString TVYRAContainerMessages::Text(TVYRAEvent event, const QString &fileName, 
     return text;
 }
 
+QString TVYRAContainerMessages::SaveFailedText(const QString &fileName, const QString &detail)
+{
+    QString text = QStringLiteral("Die Datei \"%1\" konnte nicht gespeichert werden. Der Text bleibt im Editor "
+                                  "erhalten und ist weiterhin als geändert markiert.")
+                       .arg(fileName);
+    if (!detail.isEmpty())
+        text += QStringLiteral("\r\nDetails: ") + detail;
+    return text;
+}
+
 QString TVYRAContainerMessages::Text(const TVYRAEventInfo &info)
 {
     return Text(info.event, info.fileName, info.detail);

@@ -13,6 +13,8 @@ class VYRA_EXPORT TVYRAContainerMessages
 public:
     static QString Text(const TVYRAEventInfo &info);
     static QString Text(TVYRAEvent event, const QString &fileName, const QString &detail = QString());
+    // An access error while a document was being written: the file stays as it was, the text stays in the editor.
+    static QString SaveFailedText(const QString &fileName, const QString &detail = QString());
     // The caption of the event's message box ("Fehler" for errors without one of their own).
     static QString Caption(TVYRAEvent event);
     // "Fehler" for errors, "Bestätigen" for questions, "Information" for notices.

@@ -41,7 +41,11 @@ void TVYRAContainerPrompts::Answer(const TVYRADocumentContainer *container, cons
                                    bool &canContinue)
 {
     TPrompter &prompter = TPrompter::instance();
-    const QString text = TVYRAContainerMessages::Text(info);
+    // The table's access error speaks of opening; a failed save must say that saving failed.
+    const bool saveFailed = info.event == evFileAccessError && container
+                            && container->BusyState().testFlag(bsSaving);
+    const QString text = saveFailed ? TVYRAContainerMessages::SaveFailedText(info.fileName, info.detail)
+                                    : TVYRAContainerMessages::Text(info);
     const QString caption = TVYRAContainerMessages::Caption(info.event);
     const auto yesNo = [&](TPromptButton defaultButton) {
         return prompter.question(text, TPromptButton::Yes | TPromptButton::No, caption, defaultButton)
