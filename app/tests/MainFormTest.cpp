@@ -9,6 +9,7 @@
 #include "settings/TVYRASettings.h"
 #include "settings/TVYRADefaultEditorSettings.h"
 #include <QTextEdit>
+#include "facade/TVYRAEditor.h"
 #include "framework/TVYRACore.h"
 #include "mainwindow/TMainForm.h"
 #include "mainwindow/TMainWindowSnapshot.h"
@@ -236,6 +237,13 @@ TEST_F(MainFormTest, ChangingHighlighterInTheChildSwitchesTheEditor)
     // Shown again after a rebind, the list selects the editor's highlighter.
     child->UpdateHighlighterList();
     EXPECT_EQ(list->currentIndex(), php);
+
+    // A change made elsewhere (the facade, a plug-in) is shown in the list.
+    const int css = list->findText(QStringLiteral("CSS"), Qt::MatchExactly);
+    ASSERT_GE(css, 0);
+    container().GetEditor(0)->SetActiveHighlighter(list->itemText(css));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(list->currentIndex(), css);
 }
 
 TEST_F(MainFormTest, ClosingTheWindowClosesTheDocumentOnlyWhenTheHandshakeAgrees)

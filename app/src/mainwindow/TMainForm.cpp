@@ -492,6 +492,7 @@ QList<QMdiSubWindow *> TMainForm::visibleWindows() const
 
 void TMainForm::wireContainer()
 {
+    m_core.HighlighterChangedHandlers().AddHandler(this, &TMainForm::highlighterChanged);
     TVYRAContainerPrompts::Install(m_container);
     TVYRAContainerEvents &events = m_container.Events();
     events.OnNewDocumentRequest = [this](QWidget *&parent) { newDocumentRequested(parent); };
@@ -525,6 +526,7 @@ void TMainForm::wireContainer()
 
 void TMainForm::unwireContainer()
 {
+    m_core.HighlighterChangedHandlers().DeleteHandler(this, &TMainForm::highlighterChanged);
     TVYRAContainerEvents &events = m_container.Events();
     events.OnNewDocumentRequest = {};
     events.OnNewDocumentCreated = {};
@@ -585,6 +587,17 @@ void TMainForm::newDocumentCreated(TVYRADocument *document)
     showDocument(document);
     scheduleLists();
     scheduleUpdate();
+}
+
+void TMainForm::highlighterChanged(QObject *sender)
+{
+    // From the event loop: the change may come from the child's own drop-down, which is still reacting.
+    QPointer<TMDIChild> child = ChildOf(dynamic_cast<TVYRADocument *>(sender));
+    if (child)
+        QMetaObject::invokeMethod(this, [child] {
+            if (child)
+                child->UpdateHighlighterList();
+        }, Qt::QueuedConnection);
 }
 
 void TMainForm::documentLoaded(TVYRADocument *document, bool ok)

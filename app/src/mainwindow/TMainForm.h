@@ -133,6 +133,8 @@ private:
     void newDocumentRequested(QWidget *&parent);
     void newDocumentCreated(TVYRADocument *document);
     void documentLoaded(TVYRADocument *document, bool ok);
+    // A document's highlighter changed, through the drop-down, the facade or a plug-in.
+    void highlighterChanged(QObject *sender);
     void documentClosingEvent(TVYRADocument *document);
     void textChanged(TVYRADocument *document);
     void statusChanged(TVYRADocument *document);
