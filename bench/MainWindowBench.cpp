@@ -4,6 +4,7 @@
 // loop meanwhile, the peak memory), and typing in one document while 20 others
 // are open, each key with the window update it causes.
 #include "support/LargePhpFile.h"
+#include "support/LoadPauses.h"
 #include "support/ProcessMemory.h"
 #include "support/ThreadCpuTime.h"
 #include "container/TVYRADocumentContainer.h"
@@ -200,18 +201,9 @@ void BM_MainWindowOpenLargeFile(benchmark::State &state)
             state.SkipWithError("the file did not open in a painted editor");
             break;
         }
-        QElapsedTimer pause;
-        pause.start();
-        double cpu = threadCpuMs();
-        longestPause = longestPauseCpu = 0;
-        while (code->isLoading()) {
-            QApplication::processEvents(QEventLoop::AllEvents);
-            longestPause = std::max(longestPause, pause.nsecsElapsed() / 1e6);
-            const double now = threadCpuMs();
-            longestPauseCpu = std::max(longestPauseCpu, now - cpu);
-            cpu = now;
-            pause.restart();
-        }
+        const LoadPauses pauses = LoadPauses::RunWhile([code] { return code->isLoading(); });
+        longestPause = pauses.longestMs;
+        longestPauseCpu = pauses.longestCpuMs;
         loaded = clock.nsecsElapsed() / 1e6;
         // What the window does once the file is in: lists, the coalesced
         // update, the check of the activated document.

@@ -2,6 +2,7 @@
 // first shown screen, time until the whole file is in, the longest pause of
 // the event loop meanwhile, and the peak memory of the process.
 #include "support/LargePhpFile.h"
+#include "support/LoadPauses.h"
 #include "support/ProcessMemory.h"
 #include "support/ThreadCpuTime.h"
 #include "editor/TCodeEditor.h"
@@ -78,19 +79,9 @@ void BM_OpenLargeFile(benchmark::State &state)
         firstScreen = clock.nsecsElapsed() / 1e6;
         bool done = false;
         QObject::connect(&editor, &TCodeEditor::loadFinished, [&](bool, const QString &) { done = true; });
-        QElapsedTimer pause;
-        pause.start();
-        longestPause = 0;
-        longestPauseCpu = 0;
-        double cpu = threadCpuMs();
-        while (!done && editor.isLoading()) {
-            QApplication::processEvents(QEventLoop::AllEvents);
-            longestPause = std::max(longestPause, pause.nsecsElapsed() / 1e6);
-            const double now = threadCpuMs();
-            longestPauseCpu = std::max(longestPauseCpu, now - cpu);
-            cpu = now;
-            pause.restart();
-        }
+        const LoadPauses pauses = LoadPauses::RunWhile([&] { return !done && editor.isLoading(); });
+        longestPause = pauses.longestMs;
+        longestPauseCpu = pauses.longestCpuMs;
         total = clock.nsecsElapsed() / 1e6;
         QElapsedTimer jump;
         jump.start();

@@ -113,7 +113,7 @@ TEST(HelpTest, HelpCommandsOpenTheGuideAndTellAMissingFileOrFailedStart)
 
 TEST(HelpTest, TheKeyboardPageListsEveryShortcutOfTheCatalogue)
 {
-    const QString html = QString::fromUtf8(readFile(sourceDir() + QStringLiteral("/data/help/index.html")));
+    const QString html = QString::fromUtf8(readFile(sourceDir() + QStringLiteral("/data/shipped/help/index.html")));
     const int keyboard = html.indexOf(QStringLiteral("id=\"tastatur\""));
     ASSERT_GE(keyboard, 0);
     const QString page = html.mid(keyboard);
