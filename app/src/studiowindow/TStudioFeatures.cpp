@@ -22,6 +22,7 @@
 #include "recovery/TJournalKeeper.h"
 #include "recovery/TRecoveryOffer.h"
 #include "settings/TTalvexStudioSettings.h"
+#include "structure/TStructureFeature.h"
 #include "snippets/TVYRAMRUList.h"
 #include "ui/TPrompter.h"
 
@@ -158,6 +159,7 @@ void TStudioFeatures::createPanels()
     m_help = std::make_unique<THelpController>(THelpFile::Locate(m_core.GetAppDataDir(), m_core.GetAppDir()),
                                                &m_window);
     m_window.Registry().Install(*m_help);
+    m_structure = std::make_unique<TStructureFeature>(m_core, m_window);
 }
 
 void TStudioFeatures::hearWindow()

@@ -15,6 +15,7 @@ class TMainForm;
 class TPictureHandler;
 class TFileDialogs;
 class TRecentFilesMenu;
+class TStructureFeature;
 class TTemplateMenu;
 class TVYRACore;
 class TVYRADocument;
@@ -67,5 +68,6 @@ private:
     std::unique_ptr<TFileExplorerController> m_explorerCommands;
     std::unique_ptr<TPictureHandler> m_pictures;
     std::unique_ptr<THelpController> m_help;
+    std::unique_ptr<TStructureFeature> m_structure;
     bool m_checkingChange = false;
 };
