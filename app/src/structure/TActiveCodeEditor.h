@@ -5,12 +5,11 @@
 
 class TCodeEditor;
 
-// The code editor of a document when it can be edited in one: the document
-// is open in the container and shown in the source editor; else nullptr.
+// The code editor of a document open in the container, else nullptr.
 inline TCodeEditor *EditableCodeEditor(TVYRADocumentContainer &container, TVYRADocument *document)
 {
     const int index = document ? container.Documents().IndexOf(document) : -1;
-    if (index < 0 || !document->EditorMode())
+    if (index < 0)
         return nullptr;
     return container.GetSynEdit(index);
 }

@@ -34,6 +34,7 @@ TCodeBrowserController::TCodeBrowserController(TVYRADocumentContainer &container
 
 TCodeBrowserController::~TCodeBrowserController()
 {
+    disconnect(m_loadConnection);
     delete m_list;
 }
 
@@ -56,6 +57,10 @@ void TCodeBrowserController::Update()
 
 void TCodeBrowserController::DocumentActivated(TVYRADocument *document)
 {
+    // A file loading into the editor is analysed again once its text is in.
+    disconnect(m_loadConnection);
+    if (TCodeEditor *code = editor())
+        m_loadConnection = connect(code, &TCodeEditor::loadFinished, this, [this] { start(true); });
     if (document != m_thread.Document() || document != m_modelDocument)
         start(true);
 }

@@ -66,4 +66,5 @@ private:
     QPointer<TVYRADocument> m_modelDocument;
     QPointer<TProcedureListWindow> m_list;
     bool m_listWaiting = false;
+    QMetaObject::Connection m_loadConnection;
 };

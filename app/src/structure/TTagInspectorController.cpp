@@ -25,7 +25,14 @@ TTagInspectorController::TTagInspectorController(TVYRADocumentContainer &contain
 
 TTagInspectorController::~TTagInspectorController()
 {
+    unwatch();
+}
+
+void TTagInspectorController::unwatch()
+{
     disconnect(m_caretConnection);
+    disconnect(m_textConnection);
+    disconnect(m_loadConnection);
 }
 
 TCodeEditor *TTagInspectorController::editor() const
@@ -37,15 +44,22 @@ void TTagInspectorController::DocumentActivated(TVYRADocument *document)
 {
     if (document == m_document && m_caretConnection)
         return;
-    disconnect(m_caretConnection);
+    unwatch();
     m_document = document;
     m_textValid = false;
     m_thread.Cancel();
-    if (TCodeEditor *code = editor())
+    if (TCodeEditor *code = editor()) {
         m_caretConnection = connect(code, &TCodeEditor::statusChanged, this, [this](unsigned changes) {
             if (changes & (scCaret | scSelection))
                 caretMoved();
         });
+        // Text that arrives without an edit (loading) must not be missed either.
+        m_textConnection = connect(code, &TCodeEditor::textChanged, this, [this] { m_textValid = false; });
+        m_loadConnection = connect(code, &TCodeEditor::loadFinished, this, [this] {
+            m_textValid = false;
+            caretMoved();
+        });
+    }
     caretMoved();
 }
 
@@ -63,7 +77,7 @@ void TTagInspectorController::DocumentClosing(TVYRADocument *document)
 {
     if (document != m_document)
         return;
-    disconnect(m_caretConnection);
+    unwatch();
     m_document = nullptr;
     m_text.clear();
     m_textValid = false;

@@ -40,6 +40,7 @@ public:
 
 private:
     void caretMoved();
+    void unwatch();
     void inspected(TVYRADocument *document, const TTagInspection &inspection);
     void show(const TTagInspection &inspection);
     TCodeEditor *editor() const;
@@ -50,6 +51,8 @@ private:
     TTagInspectorThread m_thread;
     QPointer<TVYRADocument> m_document;
     QMetaObject::Connection m_caretConnection;
+    QMetaObject::Connection m_textConnection;
+    QMetaObject::Connection m_loadConnection;
     TTagInspection m_current;
     QString m_text; // the active document's text, taken again after a change
     bool m_textValid = false;
