@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 #include "editor/TSynHTMLSyn.h"
+#include "printing/TPreviewPages.h"
 #include "printing/TPreviewResult.h"
 #include "printing/TPrintJob.h"
 #include "printing/TPrintPreview.h"
@@ -13,7 +14,6 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QLineEdit>
-#include <QPrintPreviewWidget>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QPushButton>
@@ -189,8 +189,14 @@ TEST(PrintPreviewTest, ButtonsMoveThroughThePagesAndTheCaptionFollows)
 {
     TSynHTMLSyn html;
     TPrintPreview preview(htmlJob(400, &html));
+    // The rest of the pages are counted while the event loop is idle.
+    QTRY_VERIFY(preview.Pages()->IsComplete());
     const int pages = preview.PageCount();
     ASSERT_GE(pages, 3);
+    // As many pages as printing gives.
+    QTemporaryDir dir;
+    ASSERT_TRUE(printToPdf(htmlJob(400, &html), dir.filePath("seite.pdf")));
+    EXPECT_EQ(pdfPages(dir.filePath("seite.pdf")), pages);
     EXPECT_EQ(preview.CurrentPage(), 1);
     EXPECT_EQ(buttonsOf(preview), (Navigation{false, false, true, true}));
 
@@ -218,14 +224,17 @@ TEST(PrintPreviewTest, ZoomTakesValidPercentagesOnly)
     EXPECT_EQ(zoom->count(), 10);
     zoom->setEditText(QStringLiteral("150 %"));
     EXPECT_EQ(preview.ZoomPercent(), 150);
-    EXPECT_DOUBLE_EQ(preview.Pages()->zoomFactor(), 1.5);
+    EXPECT_EQ(preview.Pages()->Zoom(), 150);
+    const QSize at150 = preview.Pages()->size();
     for (const char *text : {"abc", "0 %", "-20", "99999"}) {
         zoom->setEditText(QString::fromLatin1(text));
         EXPECT_EQ(preview.ZoomPercent(), 150) << text;
-        EXPECT_DOUBLE_EQ(preview.Pages()->zoomFactor(), 1.5) << text;
+        EXPECT_EQ(preview.Pages()->Zoom(), 150) << text;
     }
     zoom->setCurrentIndex(0);
     EXPECT_EQ(preview.ZoomPercent(), 10);
+    // The page is drawn at the scale.
+    EXPECT_LT(preview.Pages()->width(), at150.width() / 10);
 }
 
 TEST(PrintPreviewTest, ThePreviewShowsTabsAsBlanksAndEndsWithItsButtons)
@@ -265,6 +274,20 @@ TEST(PrintSourceTest, ATwoHundredLineHtmlDocumentPrintsToTheExpectedPagesInEvery
     // Colours cost bytes: the coloured print differs from the black one.
     EXPECT_NE(TestSupport::readFile(dir.filePath("farbig.pdf")).size(),
               TestSupport::readFile(dir.filePath("schwarz.pdf")).size());
+}
+
+TEST(PrintPreviewTest, ALongDocumentShowsItsFirstPageBeforeAllAreCounted)
+{
+    TPrintJob job = htmlJob(20000);
+    TPrintPreview preview(job);
+    EXPECT_FALSE(preview.Pages()->IsComplete());
+    EXPECT_EQ(buttonsOf(preview), (Navigation{false, false, true, true}));
+    // The last page is the true last one, counted on demand.
+    QTest::mouseClick(preview.findChild<QToolButton *>("btnLast"), Qt::LeftButton);
+    EXPECT_TRUE(preview.Pages()->IsComplete());
+    EXPECT_EQ(preview.CurrentPage(), preview.PageCount());
+    EXPECT_GT(preview.PageCount(), 100);
+    EXPECT_EQ(buttonsOf(preview), (Navigation{true, true, false, false}));
 }
 
 TEST(PrintSourceTest, APrinterThatCannotStartIsReportedAsFailure)

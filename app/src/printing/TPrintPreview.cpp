@@ -1,14 +1,14 @@
 #include "printing/TPrintPreview.h"
 
+#include "printing/TPreviewPages.h"
 #include "printing/TPreviewResult.h"
 #include "printing/TPrintRules.h"
 #include "printing/TPrintSource.h"
 
-#include <Qsci/qsciprinter.h>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPrintPreviewWidget>
+#include <QScrollArea>
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -36,16 +36,18 @@ const QStringList &TPrintPreview::ZoomEntries()
 TPrintPreview::TPrintPreview(const TPrintJob &job, QWidget *parent)
     : QDialog(parent)
     , m_job(singleCopy(job))
-    , m_printer(std::make_unique<QsciPrinter>(QPrinter::HighResolution))
     , m_source(std::make_unique<TPrintSource>(m_job, TPrintSource::TTabs::Expand))
 {
     setWindowTitle(QStringLiteral("Talvex Studio - Druckvorschau"));
-    m_printer->setDocName(m_job.title);
     auto *layout = new QVBoxLayout(this);
     auto *bar = new QHBoxLayout;
     layout->addLayout(bar);
-    m_pages = new QPrintPreviewWidget(m_printer.get(), this);
-    layout->addWidget(m_pages, 1);
+    auto *scroller = new QScrollArea(this);
+    scroller->setAlignment(Qt::AlignCenter);
+    scroller->setBackgroundRole(QPalette::Dark);
+    m_pages = new TPreviewPages(*m_source, scroller);
+    scroller->setWidget(m_pages);
+    layout->addWidget(scroller, 1);
 
     QPushButton *print = new QPushButton(QStringLiteral("Drucken..."), this);
     print->setObjectName(QStringLiteral("btnPrint"));
@@ -73,16 +75,13 @@ TPrintPreview::TPrintPreview(const TPrintJob &job, QWidget *parent)
     connect(m_first, &QToolButton::clicked, this, [this] { GoToPage(1); });
     connect(m_previous, &QToolButton::clicked, this, [this] { GoToPage(CurrentPage() - 1); });
     connect(m_next, &QToolButton::clicked, this, [this] { GoToPage(CurrentPage() + 1); });
-    connect(m_last, &QToolButton::clicked, this, [this] { GoToPage(PageCount()); });
+    connect(m_last, &QToolButton::clicked, this, [this] {
+        m_pages->Complete();
+        GoToPage(PageCount());
+    });
     connect(m_zoom, &QComboBox::currentTextChanged, this, &TPrintPreview::zoomEdited);
-    connect(m_pages, &QPrintPreviewWidget::paintRequested, this, &TPrintPreview::paintPages);
-    connect(m_pages, &QPrintPreviewWidget::previewChanged, this, &TPrintPreview::pageChanged);
-
-    m_pages->setZoomMode(QPrintPreviewWidget::CustomZoom);
-    m_pages->setZoomFactor(1.0);
-    // Laid out now, so that the first page is there when the dialog shows.
-    m_pages->updatePreview();
-    GoToPage(1);
+    connect(m_pages, &TPreviewPages::pagesChanged, this, &TPrintPreview::pageChanged);
+    pageChanged();
     resize(900, 700);
 }
 
@@ -97,12 +96,6 @@ QToolButton *TPrintPreview::addNavigation(const QString &text, const QString &hi
     return button;
 }
 
-void TPrintPreview::paintPages(QPrinter *printer)
-{
-    // The preview hands back the printer it was built with.
-    m_source->Print(*static_cast<QsciPrinter *>(printer));
-}
-
 QString TPrintPreview::PreviewText() const
 {
     return m_source->Text();
@@ -110,17 +103,17 @@ QString TPrintPreview::PreviewText() const
 
 int TPrintPreview::CurrentPage() const
 {
-    return m_pages->currentPage();
+    return m_pages->CurrentPage();
 }
 
 int TPrintPreview::PageCount() const
 {
-    return m_pages->pageCount();
+    return m_pages->PageCount();
 }
 
 void TPrintPreview::GoToPage(int page)
 {
-    m_pages->setCurrentPage(qBound(1, page, qMax(PageCount(), 1)));
+    m_pages->SetCurrentPage(page);
     pageChanged();
 }
 
@@ -128,7 +121,9 @@ void TPrintPreview::pageChanged()
 {
     const int page = CurrentPage();
     const int count = PageCount();
-    const TPrintRules::TNavigation navigation = TPrintRules::Navigation(page, count);
+    // Pages still being counted lie ahead.
+    const TPrintRules::TNavigation navigation =
+        TPrintRules::Navigation(page, m_pages->IsComplete() ? count : count + 1);
     m_first->setEnabled(navigation.first);
     m_previous->setEnabled(navigation.previous);
     m_next->setEnabled(navigation.next);
@@ -142,5 +137,5 @@ void TPrintPreview::zoomEdited(const QString &text)
     if (!zoom)
         return;
     m_zoomPercent = *zoom;
-    m_pages->setZoomFactor(*zoom / 100.0);
+    m_pages->SetZoom(*zoom);
 }

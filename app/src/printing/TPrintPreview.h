@@ -6,15 +6,14 @@
 #include <memory>
 
 class QComboBox;
-class QPrintPreviewWidget;
-class QPrinter;
 class QToolButton;
-class QsciPrinter;
+class TPreviewPages;
 class TPrintSource;
 
 // The page-wise print preview of one job (caption "Talvex Studio -
 // Druckvorschau", then the file and page after every page change). The
-// engine lays the pages out; this dialog navigates and zooms them. Its
+// engine lays the pages out; this dialog navigates and zooms them. While a
+// long document is still being paginated, the page count grows. Its
 // modal results are those of TPreviewResult: "Drucken..." asks the caller
 // to print, "S&chließen" just closes.
 class TPrintPreview : public QDialog
@@ -25,7 +24,7 @@ public:
     explicit TPrintPreview(const TPrintJob &job, QWidget *parent = nullptr);
     ~TPrintPreview() override;
 
-    QPrintPreviewWidget *Pages() const { return m_pages; }
+    TPreviewPages *Pages() const { return m_pages; }
     int CurrentPage() const;
     int PageCount() const;
     void GoToPage(int page);
@@ -37,15 +36,13 @@ public:
     QString PreviewText() const;
 
 private:
-    void paintPages(QPrinter *printer);
     void pageChanged();
     void zoomEdited(const QString &text);
     QToolButton *addNavigation(const QString &text, const QString &hint, const QString &name);
 
     const TPrintJob m_job;
-    std::unique_ptr<QsciPrinter> m_printer;
     std::unique_ptr<TPrintSource> m_source;
-    QPrintPreviewWidget *m_pages = nullptr;
+    TPreviewPages *m_pages = nullptr;
     QComboBox *m_zoom = nullptr;
     QToolButton *m_first = nullptr;
     QToolButton *m_previous = nullptr;

@@ -27,10 +27,7 @@ TPrintSource::TPrintSource(const TPrintJob &job, TTabs tabs, QObject *parent)
     }
     const QString text = job.lines.join(QLatin1Char('\n'));
     m_sci->setText(tabs == TTabs::Expand ? TPrintRules::ExpandTabs(text, job.tabWidth) : text);
-    // The print engine formats styled text; style it all now rather than
-    // leave it to the idle styling of a control that is never shown.
-    if (m_bridge)
-        m_bridge->styleAll();
+    applyPrintModes();
 }
 
 TPrintSource::~TPrintSource()
@@ -45,14 +42,31 @@ QString TPrintSource::Text() const
 
 void TPrintSource::applyPrintModes()
 {
+    m_sci->SendScintilla(QsciScintillaBase::SCI_SETPRINTWRAPMODE, long(QsciScintillaBase::SC_WRAP_WORD));
     m_sci->SendScintilla(QsciScintillaBase::SCI_SETPRINTCOLOURMODE,
                          m_colours ? long(QsciScintillaBase::SC_PRINT_COLOURONWHITE)
                                    : long(QsciScintillaBase::SC_PRINT_BLACKONWHITE));
 }
 
+long TPrintSource::Length() const
+{
+    return m_sci->SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
+}
+
+long TPrintSource::FormatPage(QPainter &painter, const QRect &area, long start, bool draw)
+{
+    const long line = m_sci->SendScintilla(QsciScintillaBase::SCI_LINEFROMPOSITION, start);
+    const long last = qMin(line + LinesPerPageLimit, m_sci->SendScintilla(QsciScintillaBase::SCI_GETLINECOUNT) - 1);
+    const long end = m_sci->SendScintilla(QsciScintillaBase::SCI_GETLINEENDPOSITION, last);
+    return m_sci->SendScintilla(QsciScintillaBase::SCI_FORMATRANGE, draw ? 1UL : 0UL, &painter, area, start, end);
+}
+
 bool TPrintSource::Print(QsciPrinter &printer)
 {
-    applyPrintModes();
+    // The print engine formats styled text; style it all now rather than
+    // leave it to the idle styling of a control that is never shown.
+    if (m_bridge)
+        m_bridge->styleAll();
     printer.setCopyCount(m_copies);
     // The engine would paint on a printer that failed to start (a PDF file
     // that cannot be written) and still report success.

@@ -4,6 +4,8 @@
 #include <memory>
 
 class QsciPrinter;
+class QPainter;
+class QRect;
 class QsciScintilla;
 class TSynLexerBridge;
 struct TPrintJob;
@@ -26,9 +28,17 @@ public:
     bool Print(QsciPrinter &printer);
     // The text as laid in (tabs expanded or not).
     QString Text() const;
+    // Length of the text in the engine's positions.
+    long Length() const;
+    // Lays out (and with draw paints) the page that begins at start into
+    // area; returns where the next page begins (Length() after the last).
+    // Only the lines that can fit on the page are styled for it.
+    long FormatPage(QPainter &painter, const QRect &area, long start, bool draw);
 
 private:
     void applyPrintModes();
+    // More lines than a page can ever hold: a page begins every line on a row of its own.
+    static constexpr long LinesPerPageLimit = 1000;
 
     QsciScintilla *const m_sci;
     TSynLexerBridge *m_bridge = nullptr;
