@@ -22,20 +22,15 @@ bool TStudioApplication::notify(QObject *receiver, QEvent *event)
     return Guarded([&] { return QApplication::notify(receiver, event); }, m_handler);
 }
 
-bool TStudioApplication::Guarded(const std::function<bool()> &deliver, const THandler &handler)
+void TStudioApplication::ReportCurrentException(const THandler &handler)
 {
-    try {
-        return deliver();
-    } catch (...) {
-        // Read before anything else can change it.
-        const int code = errno;
-        const TErrorRecord record = TErrorRecord::FromException(std::current_exception(), code);
-        if (handler)
-            handler(record);
-        else
-            WriteAndEnd(record);
-        return false;
-    }
+    // Read before anything else can change it.
+    const int code = errno;
+    const TErrorRecord record = TErrorRecord::FromException(std::current_exception(), code);
+    if (handler)
+        handler(record);
+    else
+        WriteAndEnd(record);
 }
 
 void TStudioApplication::WriteAndEnd(const TErrorRecord &record)

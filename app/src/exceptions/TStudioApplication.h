@@ -23,7 +23,18 @@ public:
 
     // Runs deliver; an exception it throws goes to handler (or the default)
     // with the error number read as it was caught, and false is returned.
-    static bool Guarded(const std::function<bool()> &deliver, const THandler &handler);
+    template <typename TDeliver>
+    static bool Guarded(TDeliver &&deliver, const THandler &handler)
+    {
+        try {
+            return deliver();
+        } catch (...) {
+            ReportCurrentException(handler);
+            return false;
+        }
+    }
+    // Inside a catch block: hands the exception in flight to handler.
+    static void ReportCurrentException(const THandler &handler);
     static void WriteAndEnd(const TErrorRecord &record);
 
 private:
