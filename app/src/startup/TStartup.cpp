@@ -2,8 +2,10 @@
 
 #include "container/TVYRADocumentContainer.h"
 #include "framework/TVYRACore.h"
+#include "exceptions/TExceptionFeature.h"
 #include "firstrun/TFirstRunDialog.h"
 #include "mainwindow/TMainForm.h"
+#include "printing/TPrintFeature.h"
 #include "studiowindow/TStudioFeatures.h"
 #include "utils/VYRAExceptions.h"
 #include "startup/TDataFolderConfigurator.h"
@@ -114,6 +116,7 @@ int TStartup::run()
     TMainForm window(*core, {programCore.CompletionService(),
                              [settingsOwner] { return TProgramCore::CompletionEnabled(*settingsOwner); }});
     TStudioFeatures features(*core, window);
+    TExceptionFeature exceptions(*core, window, features.Journal());
     if (firstRun && !arguments.quitWhenShown()) {
         if (splash)
             splash->hide();
@@ -128,13 +131,11 @@ int TStartup::run()
 
     // Holding Shift while the window comes up skips the files of the previous run.
     const bool reopenPrevious = !(QApplication::queryKeyboardModifiers() & Qt::ShiftModifier);
-    // Printing the files of "/p" belongs to the printing feature.
     features.FirstShow(arguments.filesToOpen(), reopenPrevious && !arguments.quitWhenShown());
     if (core->Container()->IsDefaultGroupCreated())
         core->Container()->GetDefaultGroup()->SetModified(false);
-    auto receive = [&window](const QStringList &handedOver) {
-        window.ReceiveHandOver(THandOverRequest::fromArguments(handedOver).files);
-    };
+    features.Printing().PrintAtStart(arguments);
+    auto receive = [&features](const QStringList &handedOver) { features.Printing().ReceiveHandOver(handedOver); };
     QObject::connect(&instance, &TSingleInstance::argumentsReceived, &window, receive);
     instance.setReceiverReady(true);
     for (const QStringList &pending : instance.takePending())

@@ -15,6 +15,7 @@
 #include "panels/TFileExplorerController.h"
 #include "panels/TFileExplorerPanel.h"
 #include "panels/TPictureHandler.h"
+#include "printing/TPrintFeature.h"
 #include "projects/TVYRAProjectGroupItems.h"
 #include "recovery/TAutoSaver.h"
 #include "recovery/TDocumentJournal.h"
@@ -160,6 +161,7 @@ void TStudioFeatures::createPanels()
                                                &m_window);
     m_window.Registry().Install(*m_help);
     m_structure = std::make_unique<TStructureFeature>(m_core, m_window);
+    m_printing = std::make_unique<TPrintFeature>(m_core, m_window);
 }
 
 void TStudioFeatures::hearWindow()

@@ -13,6 +13,7 @@ class THelpController;
 class TJournalKeeper;
 class TMainForm;
 class TPictureHandler;
+class TPrintFeature;
 class TFileDialogs;
 class TRecentFilesMenu;
 class TStructureFeature;
@@ -43,6 +44,7 @@ public:
     TJournalKeeper &Journal() const { return *m_journal; }
     TExternalChangeCheck &ChangeCheck() const { return *m_changes; }
     TFileExplorerPanel *FileExplorer() const { return m_explorer; }
+    TPrintFeature &Printing() const { return *m_printing; }
 
 private:
     void createDocumentCommands();
@@ -69,5 +71,6 @@ private:
     std::unique_ptr<TPictureHandler> m_pictures;
     std::unique_ptr<THelpController> m_help;
     std::unique_ptr<TStructureFeature> m_structure;
+    std::unique_ptr<TPrintFeature> m_printing;
     bool m_checkingChange = false;
 };
