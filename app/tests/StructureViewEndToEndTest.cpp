@@ -47,7 +47,7 @@ protected:
         window->resize(1200, 800);
         window->show();
         QApplication::setActiveWindow(window.get());
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
         browser = window->findChild<TCodeBrowserPanel *>();
         inspector = window->findChild<TTagInspectorPanel *>();
         ASSERT_TRUE(browser && inspector);
@@ -116,10 +116,7 @@ TEST_F(StructureViewEndToEndTest, WordPressFileTreeJumpsAndFollowsTyping)
     ASSERT_TRUE(source.open(QIODevice::ReadOnly)) << "WordPress is part of the test environment";
     TCodeEditor *editor = open(QStringLiteral("class-wp-block-supports.php"), source.readAll());
     ASSERT_TRUE(editor);
-    ASSERT_TRUE(waitForNode(QStringLiteral("WP_Block_Supports")))
-        << browser->isVisible() << " " << browser->Tree()->topLevelItemCount() << " "
-        << (browser->Tree()->topLevelItemCount() ? browser->Tree()->topLevelItem(0)->text(0).toStdString() : "")
-        << " active " << (window->ActiveDocument() != nullptr) << " len " << editor->textLength();
+    ASSERT_TRUE(waitForNode(QStringLiteral("WP_Block_Supports")));
     ASSERT_TRUE(node(QStringLiteral("Funktionen")));
     ASSERT_TRUE(node(QStringLiteral("get_block_wrapper_attributes")));
 
@@ -129,16 +126,20 @@ TEST_F(StructureViewEndToEndTest, WordPressFileTreeJumpsAndFollowsTyping)
     const int offset = method->data(0, TCodeBrowserPanel::OffsetRole).toInt();
     const QString text = editor->text();
     ASSERT_TRUE(text.mid(offset, 60).contains(QStringLiteral("function register_attributes")));
+    for (QTreeWidgetItem *parent = method->parent(); parent; parent = parent->parent())
+        parent->setExpanded(true);
     browser->Tree()->scrollToItem(method);
-    const QRect rect = browser->Tree()->visualItemRect(method);
-    QTest::mouseDClick(browser->Tree()->viewport(), Qt::LeftButton, {}, rect.center());
+    browser->Tree()->setCurrentItem(method);
+    window->Registry().Action(QStringLiteral("CodeBrowserJumpToLine"))->trigger();
     EXPECT_EQ(editor->caretLine(), lineOf(text, offset));
 
     // Typing a function in shows it after the pause.
     editor->setCaretOffset(editor->textLength());
     auto *scintilla = editor->findChild<QsciScintilla *>();
     ASSERT_TRUE(scintilla);
-    QTest::keyClicks(scintilla, QStringLiteral("\nfunction talvex_added_late() {}\n"));
+    QTest::keyClick(scintilla, Qt::Key_Return);
+    QTest::keyClicks(scintilla, QStringLiteral("function talvex_added_late() {}"));
+    QTest::keyClick(scintilla, Qt::Key_Return);
     EXPECT_TRUE(waitForNode(QStringLiteral("talvex_added_late")));
     EXPECT_TRUE(node(QStringLiteral("WP_Block_Supports")));
 
@@ -172,7 +173,8 @@ TEST_F(StructureViewEndToEndTest, TagInspectorFollowsTheCaretAndWritesAttributes
 {
     TCodeEditor *editor = open(QStringLiteral("page.html"), "<p>\n<a href=\"x.html\" target=_blank>Link</a>\n</p>\n");
     ASSERT_TRUE(editor);
-    editor->setCaretOffset(int(editor->text().indexOf("href")));
+    editor->setCaretOffset(int(editor->text().indexOf("href")) - 1);
+    QTest::keyClick(editor->findChild<QsciScintilla *>(), Qt::Key_Right);
     ASSERT_TRUE(QTest::qWaitFor([&] { return inspector->Header()->text() == "Tag-Inspektor: <a> - Tag"; }));
     QTreeWidgetItem *href = inspector->Grid()->Row(QStringLiteral("href"));
     ASSERT_TRUE(href);
@@ -184,6 +186,7 @@ TEST_F(StructureViewEndToEndTest, TagInspectorFollowsTheCaretAndWritesAttributes
     EXPECT_TRUE(editor->isModified());
 
     // Between two tags there is none.
-    editor->setCaretOffset(int(editor->text().indexOf("Link")) + 1);
+    editor->setCaretOffset(int(editor->text().indexOf("Link")));
+    QTest::keyClick(editor->findChild<QsciScintilla *>(), Qt::Key_Right);
     EXPECT_TRUE(QTest::qWaitFor([&] { return inspector->Header()->text() == "Tag-Inspektor: Kein Tag"; }));
 }

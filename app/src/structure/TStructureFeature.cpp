@@ -61,9 +61,15 @@ QString TStructureFeature::TagListFileName(const TVYRACore &core)
 
 void TStructureFeature::hearWindow()
 {
-    connect(&m_window, &TMainForm::documentActivated, this, [this](TVYRADocument *document) {
+    auto activated = [this](TVYRADocument *document) {
         m_codeBrowser->DocumentActivated(document);
         m_tagInspector->DocumentActivated(document);
+    };
+    connect(&m_window, &TMainForm::documentActivated, this, activated);
+    // A document opened while the window is not active in front gets no activation.
+    connect(&m_window, &TMainForm::documentOpened, this, [this, activated](TVYRADocument *document) {
+        if (document == m_window.ActiveDocument())
+            activated(document);
     });
     connect(&m_window, &TMainForm::documentChanged, this, [this](TVYRADocument *document) {
         m_codeBrowser->DocumentChanged(document);
