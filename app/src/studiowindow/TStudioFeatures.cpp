@@ -24,6 +24,7 @@
 #include "settings/TTalvexStudioSettings.h"
 #include "snippets/TVYRAMRUList.h"
 #include "ui/TPrompter.h"
+#include "update/TUpdateFeature.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -158,6 +159,7 @@ void TStudioFeatures::createPanels()
     m_help = std::make_unique<THelpController>(THelpFile::Locate(m_core.GetAppDataDir(), m_core.GetAppDir()),
                                                &m_window);
     m_window.Registry().Install(*m_help);
+    m_update = std::make_unique<TUpdateFeature>(m_core, m_window);
 }
 
 void TStudioFeatures::hearWindow()

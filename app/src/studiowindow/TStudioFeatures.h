@@ -16,6 +16,7 @@ class TPictureHandler;
 class TFileDialogs;
 class TRecentFilesMenu;
 class TTemplateMenu;
+class TUpdateFeature;
 class TVYRACore;
 class TVYRADocument;
 
@@ -67,5 +68,6 @@ private:
     std::unique_ptr<TFileExplorerController> m_explorerCommands;
     std::unique_ptr<TPictureHandler> m_pictures;
     std::unique_ptr<THelpController> m_help;
+    std::unique_ptr<TUpdateFeature> m_update;
     bool m_checkingChange = false;
 };
