@@ -82,6 +82,19 @@ protected:
         ASSERT_EQ(wizard.Page(), TUpdateWizard::ListPage) << wizard.StatusText().toStdString();
     }
 
+    // Runs a download that must fail and returns the one message shown.
+    QString refusedDownload()
+    {
+        prompter.clear();
+        auto wizard = makeWizard();
+        reachList(*wizard);
+        wizard->NextButton()->click();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return wizard->Page() == TUpdateWizard::FinishPage; }, 15000));
+        expectNothingInstalled(*wizard);
+        EXPECT_EQ(prompter.prompts().size(), 1);
+        return prompter.prompts().value(0).text;
+    }
+
     void expectNothingInstalled(TUpdateWizard &wizard)
     {
         EXPECT_EQ(wizard.Page(), TUpdateWizard::FinishPage);
@@ -141,25 +154,18 @@ TEST_F(UpdateDownloadTest, TamperedOrWronglySizedArchivesInstallNothing)
 {
     const QByteArray tampered = TZipMaker().Add("snippets.xml", "<snippets>evil</snippets>").Build();
     serveSnippets(tampered, sha1(kNewSnippets), tampered.size());
-    auto wizard = makeWizard();
-    reachList(*wizard);
-    wizard->NextButton()->click();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return wizard->Page() == TUpdateWizard::FinishPage; }, 15000));
-    expectNothingInstalled(*wizard);
-    ASSERT_EQ(prompter.prompts().size(), 1);
-    EXPECT_TRUE(prompter.prompts()[0].text.contains("Prüfsumme"));
-    EXPECT_TRUE(prompter.prompts()[0].text.contains("snippets.xml"));
+    const QString checksum = refusedDownload();
+    EXPECT_TRUE(checksum.contains("Prüfsumme"));
+    EXPECT_TRUE(checksum.contains("snippets.xml"));
 
-    prompter.clear();
     const QByteArray good = TZipMaker().Add("snippets.xml", kNewSnippets).Build();
     serveSnippets(good, sha1(kNewSnippets), good.size() + 1);
-    auto sized = makeWizard();
-    reachList(*sized);
-    sized->NextButton()->click();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return sized->Page() == TUpdateWizard::FinishPage; }, 15000));
-    expectNothingInstalled(*sized);
-    ASSERT_EQ(prompter.prompts().size(), 1);
-    EXPECT_TRUE(prompter.prompts()[0].text.contains("falsche Größe"));
+    EXPECT_TRUE(refusedDownload().contains("falsche Größe"));
+
+    // An entry without a listed checksum cannot be verified and is not installed.
+    serveSnippets(good, "", good.size());
+    server.Serve(kListPath, "<update>" + fileinf("snippets.xml", "", good.size(), "forceupdate=\"True\"") + "</update>");
+    EXPECT_TRUE(refusedDownload().contains("keine Prüfsumme"));
 }
 
 TEST_F(UpdateDownloadTest, TraversalNamesInstallNothing)
@@ -167,11 +173,7 @@ TEST_F(UpdateDownloadTest, TraversalNamesInstallNothing)
     // An archive holding the file only under a path that leaves the folder.
     const QByteArray archive = TZipMaker().Add("../snippets.xml", kNewSnippets).Build();
     serveSnippets(archive, sha1(kNewSnippets), archive.size());
-    auto wizard = makeWizard();
-    reachList(*wizard);
-    wizard->NextButton()->click();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return wizard->Page() == TUpdateWizard::FinishPage; }, 15000));
-    expectNothingInstalled(*wizard);
+    EXPECT_TRUE(refusedDownload().contains("enthält die Datei \"snippets.xml\" nicht"));
     EXPECT_FALSE(QFile::exists(tree.Root() + "cache/Talvex Studio/snippets.xml"));
 
     // A list naming a path instead of a file is refused as a whole.
@@ -257,4 +259,24 @@ TEST_F(UpdateDownloadTest, OptionalComponentsOnlyWhenAskedForAndDeselectable)
     all->NextButton()->click();
     EXPECT_EQ(all->Page(), TUpdateWizard::FinishPage);
     EXPECT_EQ(server.RequestCount("/update/extra.xml.zip"), 0);
+}
+
+TEST_F(UpdateDownloadTest, CancellingAsksFirst)
+{
+    const QByteArray archive = TZipMaker().Add("snippets.xml", kNewSnippets).Build();
+    serveSnippets(archive, sha1(kNewSnippets), archive.size());
+    auto wizard = makeWizard();
+    wizard->show();
+    reachList(*wizard);
+    prompter.answerButton(TPromptButton::No);
+    wizard->CancelButton()->click();
+    EXPECT_TRUE(wizard->isVisible());
+    EXPECT_FALSE(wizard->Aborted());
+    prompter.answerButton(TPromptButton::Yes);
+    QTest::keyClick(wizard.get(), Qt::Key_Escape);
+    EXPECT_FALSE(wizard->isVisible());
+    EXPECT_TRUE(wizard->Aborted());
+    ASSERT_EQ(prompter.prompts().size(), 2);
+    EXPECT_EQ(prompter.prompts()[1].text, "Möchten Sie den Updateassistenten wirklich abbrechen?");
+    EXPECT_EQ(server.RequestCount("/update/snippets.xml.zip"), 0);
 }

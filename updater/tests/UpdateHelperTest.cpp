@@ -40,7 +40,19 @@ protected:
         return THelperInstaller::ParseArguments({"-update", program, QString::number(pid), program + "TalvexStudioUpdater"});
     }
 
+    // Puts the real helper into the update folder; the assistant it starts records its arguments.
+    QString realHelper()
+    {
+        const QString helperFile = updateFolder + "TalvexUpdateHelper";
+        EXPECT_TRUE(QFile::copy(TUpdateTestTree::BuiltProgram("TalvexStudioUpdateHelper"), helperFile));
+        return helperFile;
+    }
+    QString recorder() { return recorderTree.WriteRecorder("assistant.sh", recorded); }
+    bool finishRecorded() { return QTest::qWaitFor([&] { return QFile::exists(recorded); }, 10000); }
+
     QTemporaryDir dir;
+    TUpdateTestTree recorderTree;
+    QString recorded = dir.path() + "/finish.txt";
     QString updateFolder;
     QString target;
     QString program;
@@ -124,11 +136,7 @@ TEST_F(UpdateHelperTest, RealHelperWaitsForTheOldAssistantBeforeReplacingIt)
     TestSupport::writeFile(updateFolder + "TalvexStudioUpdater", "new assistant");
     TestSupport::writeFile(updateFolder + "data.xml", "data");
     key("data.xml", target);
-    const QString helperFile = updateFolder + "TalvexUpdateHelper";
-    ASSERT_TRUE(QFile::copy(TUpdateTestTree::BuiltProgram("TalvexStudioUpdateHelper"), helperFile));
-    const QString recorded = dir.path() + "/finish.txt";
-    TUpdateTestTree recorderTree;
-    const QString recorder = recorderTree.WriteRecorder("assistant.sh", recorded);
+    const QString helperFile = realHelper();
 
     QProcess oldAssistant;
     oldAssistant.start("sleep", {"1.5"});
@@ -136,7 +144,7 @@ TEST_F(UpdateHelperTest, RealHelperWaitsForTheOldAssistantBeforeReplacingIt)
     QElapsedTimer timer;
     timer.start();
     QProcess helper;
-    helper.start(helperFile, {"-update", program, QString::number(oldAssistant.processId()), recorder});
+    helper.start(helperFile, {"-update", program, QString::number(oldAssistant.processId()), recorder()});
     ASSERT_TRUE(helper.waitForStarted());
     QTest::qWait(500);
     // The data file goes in at once; the assistant waits for its process.
@@ -147,7 +155,7 @@ TEST_F(UpdateHelperTest, RealHelperWaitsForTheOldAssistantBeforeReplacingIt)
     EXPECT_GE(timer.elapsed(), 1400);
     EXPECT_EQ(TestSupport::readFile(program + "TalvexStudioUpdater"), "new assistant");
     EXPECT_EQ(helper.exitCode(), 0);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(recorded); }, 10000));
+    ASSERT_TRUE(finishRecorded());
     EXPECT_EQ(TestSupport::readFile(recorded), "-finish\n");
     // Everything of the update went, the helper's own file included.
     EXPECT_TRUE(QDir(updateFolder).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
@@ -158,16 +166,11 @@ TEST_F(UpdateHelperTest, RealHelperPassesFailuresToTheFinishingRun)
     QDir().mkpath(target + "blocked.xml");
     TestSupport::writeFile(updateFolder + "blocked.xml", "new");
     key("blocked.xml", target);
-    const QString helperFile = updateFolder + "TalvexUpdateHelper";
-    ASSERT_TRUE(QFile::copy(TUpdateTestTree::BuiltProgram("TalvexStudioUpdateHelper"), helperFile));
-    const QString recorded = dir.path() + "/finish.txt";
-    TUpdateTestTree recorderTree;
-
     QProcess helper;
-    helper.start(helperFile, {"-update", program, "0", recorderTree.WriteRecorder("assistant.sh", recorded)});
+    helper.start(realHelper(), {"-update", program, "0", recorder()});
     ASSERT_TRUE(helper.waitForFinished(10000));
     EXPECT_EQ(helper.exitCode(), 1);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(recorded); }, 10000));
+    ASSERT_TRUE(finishRecorded());
     const QString finish = QString::fromUtf8(TestSupport::readFile(recorded));
     EXPECT_TRUE(finish.startsWith("-finish\nDie Aktualisierung von blocked.xml"));
 }

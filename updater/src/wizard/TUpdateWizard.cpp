@@ -96,7 +96,7 @@ TUpdateWizard::TUpdateWizard(TUpdateWizardConfig config, TPrompter &prompter, QW
 
     connect(m_back, &QPushButton::clicked, this, &TUpdateWizard::goBack);
     connect(m_next, &QPushButton::clicked, this, &TUpdateWizard::goNext);
-    connect(m_cancel, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_cancel, &QPushButton::clicked, this, &TUpdateWizard::reject);
     showPage(WelcomePage);
 }
 
@@ -347,21 +347,34 @@ void TUpdateWizard::finishClicked()
     accept();
 }
 
-void TUpdateWizard::closeEvent(QCloseEvent *event)
+bool TUpdateWizard::mayClose()
 {
-    if (m_helperStarted || m_page == FinishPage) {
-        event->accept();
-        return;
-    }
-    if (!m_prompter.confirm(QStringLiteral("Möchten Sie den Updateassistenten wirklich abbrechen?"))) {
-        event->ignore();
-        return;
-    }
+    if (m_helperStarted || m_page == FinishPage)
+        return true;
+    if (!m_prompter.confirm(QStringLiteral("Möchten Sie den Updateassistenten wirklich abbrechen?")))
+        return false;
     m_aborted = true;
     if (m_check)
         m_check->Abort();
     if (m_downloader)
         m_downloader->Abort();
+    return true;
+}
+
+void TUpdateWizard::reject()
+{
+    // Escape and the close button ask the same question.
+    if (mayClose())
+        QDialog::reject();
+}
+
+void TUpdateWizard::closeEvent(QCloseEvent *event)
+{
+    if (!mayClose()) {
+        event->ignore();
+        return;
+    }
+    QDialog::reject();
     event->accept();
 }
 

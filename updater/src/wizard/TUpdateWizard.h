@@ -67,6 +67,9 @@ signals:
     // The helper runs; the assistant has to end now.
     void handedOver();
 
+public slots:
+    void reject() override;
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -84,6 +87,7 @@ private:
     void downloadDone(const TDownloadOutcome &outcome);
     void showFinishPage(const QString &status, bool success, const QString &details = {});
     void finishClicked();
+    bool mayClose();
 
     TUpdateWizardConfig m_config;
     TPrompter &m_prompter;
