@@ -23,3 +23,5 @@ if(TALVEX_BUILD_TESTS)
     include(GoogleTest)
 endif()
 find_package(benchmark QUIET)
+# ZIP archives of the online update.
+pkg_check_modules(LIBZIP REQUIRED IMPORTED_TARGET libzip)

@@ -4,7 +4,7 @@
 include(GNUInstallDirs)
 
 install(TARGETS VYRA Lintara Orvane LIBRARY DESTINATION lib)
-install(TARGETS TalvexStudio RUNTIME DESTINATION bin)
+install(TARGETS TalvexStudio TalvexStudioUpdater RUNTIME DESTINATION bin)
 install(DIRECTORY core/include/ DESTINATION include/talvex FILES_MATCHING PATTERN "*.h")
 install(FILES "${CMAKE_BINARY_DIR}/core/vyra_export.h" DESTINATION include/talvex)
 install(DIRECTORY DESTINATION Packages/Plugins)

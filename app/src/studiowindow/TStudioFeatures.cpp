@@ -26,6 +26,7 @@
 #include "structure/TStructureFeature.h"
 #include "snippets/TVYRAMRUList.h"
 #include "ui/TPrompter.h"
+#include "update/TUpdateFeature.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -162,6 +163,7 @@ void TStudioFeatures::createPanels()
     m_window.Registry().Install(*m_help);
     m_structure = std::make_unique<TStructureFeature>(m_core, m_window);
     m_printing = std::make_unique<TPrintFeature>(m_core, m_window);
+    m_update = std::make_unique<TUpdateFeature>(m_core, m_window);
 }
 
 void TStudioFeatures::hearWindow()

@@ -18,6 +18,7 @@ class TFileDialogs;
 class TRecentFilesMenu;
 class TStructureFeature;
 class TTemplateMenu;
+class TUpdateFeature;
 class TVYRACore;
 class TVYRADocument;
 
@@ -72,5 +73,6 @@ private:
     std::unique_ptr<THelpController> m_help;
     std::unique_ptr<TStructureFeature> m_structure;
     std::unique_ptr<TPrintFeature> m_printing;
+    std::unique_ptr<TUpdateFeature> m_update;
     bool m_checkingChange = false;
 };

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QByteArrayView>
+
+// The helper program, byte for byte, as built into the assistant.
+QByteArrayView EmbeddedHelper();
