@@ -21,6 +21,7 @@
 #include "recovery/TExternalChangeCheck.h"
 #include "recovery/TJournalKeeper.h"
 #include "recovery/TRecoveryOffer.h"
+#include "search/TSearchFeature.h"
 #include "settings/TTalvexStudioSettings.h"
 #include "snippets/TVYRAMRUList.h"
 #include "ui/TPrompter.h"
@@ -53,6 +54,7 @@ TStudioFeatures::TStudioFeatures(TVYRACore &core, TMainForm &window, TFileDialog
     createRecovery();
     createPanels();
     hearWindow();
+    m_search = new TSearchFeature(m_core, m_window);
     m_window.ListsChanged();
 }
 

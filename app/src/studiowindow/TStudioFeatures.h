@@ -15,6 +15,7 @@ class TMainForm;
 class TPictureHandler;
 class TFileDialogs;
 class TRecentFilesMenu;
+class TSearchFeature;
 class TTemplateMenu;
 class TVYRACore;
 class TVYRADocument;
@@ -42,6 +43,7 @@ public:
     TJournalKeeper &Journal() const { return *m_journal; }
     TExternalChangeCheck &ChangeCheck() const { return *m_changes; }
     TFileExplorerPanel *FileExplorer() const { return m_explorer; }
+    TSearchFeature *Search() const { return m_search; }
 
 private:
     void createDocumentCommands();
@@ -67,5 +69,6 @@ private:
     std::unique_ptr<TFileExplorerController> m_explorerCommands;
     std::unique_ptr<TPictureHandler> m_pictures;
     std::unique_ptr<THelpController> m_help;
+    TSearchFeature *m_search = nullptr;
     bool m_checkingChange = false;
 };

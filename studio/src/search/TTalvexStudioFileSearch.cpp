@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QThread>
 
+#include <utility>
 #include <vector>
 
 // What the searching thread and the window share: the thread adds found
@@ -95,12 +96,12 @@ void TTalvexStudioFileSearch::runInto(TShared &shared)
         for (const QString &file : files)
             sources.append({file, std::nullopt});
     }
+    // The first hits go out at once, later ones in batches.
     QElapsedTimer sincePost;
-    sincePost.start();
     auto postNow = [&shared, &sincePost](bool force) {
-        if (!shared.post || (!force && sincePost.elapsed() < PostIntervalMs))
+        if (!shared.post || (!force && sincePost.isValid() && sincePost.elapsed() < PostIntervalMs))
             return;
-        sincePost.restart();
+        sincePost.start();
         const std::lock_guard lock(shared.mutex);
         if (!shared.posted) {
             shared.posted = true;
@@ -182,11 +183,16 @@ void TTalvexStudioFileSearch::threadDone()
 {
     if (!m_thread)
         return;
+    // Handlers of the last signals may cancel or start again: the thread is
+    // taken out first, so that they find no running search.
+    QThread *thread = std::exchange(m_thread, nullptr);
+    thread->wait();
+    delete thread;
+    const std::shared_ptr<TShared> shared = m_shared;
+    m_cancelled = shared->cancel.load();
     takePending();
-    m_cancelled = m_shared->cancel.load();
-    delete m_thread;
-    m_thread = nullptr;
-    m_shared.reset();
+    if (m_shared == shared)
+        m_shared.reset();
     emit finished();
 }
 
