@@ -106,6 +106,8 @@ protected:
     {
         QTableView *list = results().ResultList();
         const QRect cell = list->visualRect(list->model()->index(row, 0));
+        // A double click follows a click, as from a mouse.
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, cell.center());
         QCoreApplication::processEvents();
     }

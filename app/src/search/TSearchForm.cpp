@@ -229,7 +229,8 @@ int TSearchForm::selectedCondition() const
 
 void TSearchForm::conditionChanged()
 {
-    m_fileDir->setEnabled(m_conditionButtons.value(fsoDirectories) && m_conditionButtons[fsoDirectories]->isChecked());
+    if (m_fileDir)
+        m_fileDir->setEnabled(selectedCondition() == fsoDirectories);
 }
 
 void TSearchForm::refillFileFilters()

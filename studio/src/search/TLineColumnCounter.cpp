@@ -16,6 +16,8 @@ TLineColumnCounter::TPlace TLineColumnCounter::At(int offset)
     const int end = qMin(offset, int(m_text.size()));
     for (int i = m_scanned; i < end; ++i) {
         const char16_t c = data[i].unicode();
+        if (c > u'\r') // most characters: one comparison
+            continue;
         if (c == u'\n' || (c == u'\r' && (i + 1 >= m_text.size() || data[i + 1] != u'\n'))) {
             ++m_line;
             m_lineStart = i + 1;
