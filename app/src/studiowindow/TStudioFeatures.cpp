@@ -22,6 +22,7 @@
 #include "recovery/TExternalChangeCheck.h"
 #include "recovery/TJournalKeeper.h"
 #include "recovery/TRecoveryOffer.h"
+#include "search/TSearchFeature.h"
 #include "settings/TTalvexStudioSettings.h"
 #include "structure/TStructureFeature.h"
 #include "snippets/TVYRAMRUList.h"
@@ -56,6 +57,7 @@ TStudioFeatures::TStudioFeatures(TVYRACore &core, TMainForm &window, TFileDialog
     createRecovery();
     createPanels();
     hearWindow();
+    m_search = new TSearchFeature(m_core, m_window);
     m_window.ListsChanged();
 }
 

@@ -17,6 +17,7 @@ class TPrintFeature;
 class TFileDialogs;
 class TRecentFilesMenu;
 class TStructureFeature;
+class TSearchFeature;
 class TTemplateMenu;
 class TUpdateFeature;
 class TVYRACore;
@@ -46,6 +47,7 @@ public:
     TExternalChangeCheck &ChangeCheck() const { return *m_changes; }
     TFileExplorerPanel *FileExplorer() const { return m_explorer; }
     TPrintFeature &Printing() const { return *m_printing; }
+    TSearchFeature *Search() const { return m_search; }
 
 private:
     void createDocumentCommands();
@@ -74,5 +76,6 @@ private:
     std::unique_ptr<TStructureFeature> m_structure;
     std::unique_ptr<TPrintFeature> m_printing;
     std::unique_ptr<TUpdateFeature> m_update;
+    TSearchFeature *m_search = nullptr;
     bool m_checkingChange = false;
 };
