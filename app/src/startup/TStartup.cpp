@@ -113,6 +113,7 @@ int TStartup::run()
     // Declared after the core: the window goes first, with the editor controls it holds.
     TMainForm window(*core, {programCore.CompletionService(),
                              [settingsOwner] { return TProgramCore::CompletionEnabled(*settingsOwner); }});
+    splash->SetStatus(QStringLiteral("Zusatzmodule werden geladen..."));
     TStudioFeatures features(*core, window);
     if (firstRun && !arguments.quitWhenShown()) {
         if (splash)

@@ -15,6 +15,7 @@
 #include "panels/TFileExplorerController.h"
 #include "panels/TFileExplorerPanel.h"
 #include "panels/TPictureHandler.h"
+#include "plugins/TPluginFeature.h"
 #include "projects/TVYRAProjectGroupItems.h"
 #include "recovery/TAutoSaver.h"
 #include "recovery/TDocumentJournal.h"
@@ -53,6 +54,7 @@ TStudioFeatures::TStudioFeatures(TVYRACore &core, TMainForm &window, TFileDialog
     createRecovery();
     createPanels();
     hearWindow();
+    m_plugins = std::make_unique<TPluginFeature>(m_core, m_window);
     m_window.ListsChanged();
 }
 

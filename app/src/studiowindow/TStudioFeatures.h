@@ -13,6 +13,7 @@ class THelpController;
 class TJournalKeeper;
 class TMainForm;
 class TPictureHandler;
+class TPluginFeature;
 class TFileDialogs;
 class TRecentFilesMenu;
 class TTemplateMenu;
@@ -67,5 +68,6 @@ private:
     std::unique_ptr<TFileExplorerController> m_explorerCommands;
     std::unique_ptr<TPictureHandler> m_pictures;
     std::unique_ptr<THelpController> m_help;
+    std::unique_ptr<TPluginFeature> m_plugins;
     bool m_checkingChange = false;
 };
