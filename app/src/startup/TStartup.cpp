@@ -115,6 +115,7 @@ int TStartup::run()
     // Declared after the core: the window goes first, with the editor controls it holds.
     TMainForm window(*core, {programCore.CompletionService(),
                              [settingsOwner] { return TProgramCore::CompletionEnabled(*settingsOwner); }});
+    splash->SetStatus(QStringLiteral("Zusatzmodule werden geladen..."));
     TStudioFeatures features(*core, window);
     TExceptionFeature exceptions(*core, window, features.Journal());
     if (firstRun && !arguments.quitWhenShown()) {

@@ -16,6 +16,7 @@
 #include "panels/TFileExplorerPanel.h"
 #include "panels/TPictureHandler.h"
 #include "printing/TPrintFeature.h"
+#include "plugins/TPluginFeature.h"
 #include "projects/TVYRAProjectGroupItems.h"
 #include "recovery/TAutoSaver.h"
 #include "recovery/TDocumentJournal.h"
@@ -58,6 +59,7 @@ TStudioFeatures::TStudioFeatures(TVYRACore &core, TMainForm &window, TFileDialog
     createPanels();
     hearWindow();
     m_search = new TSearchFeature(m_core, m_window);
+    m_plugins = std::make_unique<TPluginFeature>(m_core, m_window);
     m_window.ListsChanged();
 }
 

@@ -14,6 +14,7 @@ class TJournalKeeper;
 class TMainForm;
 class TPictureHandler;
 class TPrintFeature;
+class TPluginFeature;
 class TFileDialogs;
 class TRecentFilesMenu;
 class TStructureFeature;
@@ -77,5 +78,6 @@ private:
     std::unique_ptr<TPrintFeature> m_printing;
     std::unique_ptr<TUpdateFeature> m_update;
     TSearchFeature *m_search = nullptr;
+    std::unique_ptr<TPluginFeature> m_plugins;
     bool m_checkingChange = false;
 };

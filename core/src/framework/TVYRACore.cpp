@@ -6,6 +6,11 @@
 #include "documents/TVYRADocument.h"
 #include "framework/TCoreToolApplication.h"
 #include "framework/TDamagedStoreRecovery.h"
+#include "plugins/TPluginMenuItems.h"
+#include "plugins/TVYRAPlugin.h"
+#include "plugins/TVYRAPluginEvents.h"
+#include "plugins/TVYRAPluginMenuExtensions.h"
+#include "plugins/TVYRAPlugins.h"
 #include "snippets/TSnippets.h"
 #include "snippets/TVYRAMRUList.h"
 #include "tools/TToolCallBack.h"
@@ -92,6 +97,9 @@ TVYRACore::TVYRACore(const TVYRACoreConfig &config)
     , m_highlighterChanged(std::make_shared<TEventList>())
 {
     m_classes = config.classes;
+    m_pluginEvents = std::make_shared<TVYRAPluginEvents>();
+    m_pluginMenuExtensions = std::make_shared<TVYRAPluginMenuExtensions>(this);
+    m_pluginObjects = std::make_shared<TPluginMenuItems>(*m_pluginMenuExtensions);
     if (!m_classes.settings)
         m_classes.settings = TVYRASettings::defaultFactory();
     if (!m_classes.projectGroups)
@@ -134,6 +142,10 @@ TVYRACore::TVYRACore(TVYRACore *source)
     m_handle = source->m_handle;
     m_icon = source->m_icon;
     m_templateList = source->m_templateList;
+    m_pluginEvents = source->m_pluginEvents;
+    m_pluginMenuExtensions = source->m_pluginMenuExtensions;
+    m_pluginObjects = source->m_pluginObjects;
+    m_plugins = source->m_plugins;
     m_highlighterChanged = source->m_highlighterChanged;
     m_settings = source->m_settings;
     m_highlighters = source->m_highlighters;
@@ -151,6 +163,10 @@ TVYRACore::TVYRACore(TVYRACore *source)
 
 TVYRACore::~TVYRACore()
 {
+    if (!m_source && m_plugins) {
+        m_plugins->UnloadAll();
+        m_plugins.reset();
+    }
     if (!m_source && TToolCallBack::Application() == m_toolApplication.get())
         TToolCallBack::SetApplication(nullptr);
     if (!m_source && m_container && m_settings)
@@ -275,10 +291,36 @@ const QStringList &TVYRACore::TemplateList() const
     return *m_templateList;
 }
 
+void TVYRACore::InitPluginSystem(std::uintptr_t instance, std::uintptr_t handle, std::uintptr_t icon,
+                                 int pluginMenuPosition, const QSet<TVYRAPluginType> &pluginTypes)
+{
+    m_instance = instance;
+    m_handle = handle;
+    m_icon = icon;
+    if (!m_plugins)
+        m_plugins = std::make_shared<TVYRAPlugins>(*this, TVYRAPlugins::AllTypes());
+    m_plugins->SetAllowedTypes(pluginTypes);
+    m_plugins->SetPluginMenuPosition(pluginMenuPosition);
+    m_plugins->LoadPlugIns();
+}
+
 bool TVYRACore::RunEvent(int event)
 {
     // Without a plug-in list no plug-in can refuse.
-    Q_UNUSED(event);
+    if (!m_plugins)
+        return true;
+    for (int i = 0; i < m_plugins->Count(); ++i) {
+        TVYRAPlugin *plugin = m_plugins->Items(i);
+        if (!plugin->Active() || !plugin->Plugin())
+            continue;
+        try {
+            if (plugin->Plugin()->EventHandler(event) == VYRA_FALSE)
+                return false;
+        } catch (...) {
+            // A module that throws is asked no more; the others still are.
+            plugin->Disable();
+        }
+    }
     return true;
 }
 

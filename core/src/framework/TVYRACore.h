@@ -10,6 +10,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -28,6 +29,11 @@ class TVYRAProjectGroupList;
 class IDocuments;
 class TVYRADocument;
 class TVYRADocumentContainer;
+class TVYRAPlugins;
+class TVYRAPluginMenuExtensions;
+class TPluginMenuItems;
+struct TVYRAPluginEvents;
+enum class TVYRAPluginType;
 
 // Creates a document object: file name, version, settings, ciphers, the
 // window hosting its editor and whether it stands for a file on disk.
@@ -89,8 +95,21 @@ public:
     // Loads the cipher modules from CipherDir.
     void InitCiphers();
 
-    // Offers a plug-in event to every loaded plug-in; true when none refuses.
+    // Stores the program's instance, window and icon handles and loads the
+    // plug-ins of the allowed kinds; a missing "Plugins" menu goes to
+    // pluginMenuPosition of the main menu.
+    void InitPluginSystem(std::uintptr_t instance, std::uintptr_t handle, std::uintptr_t icon, int pluginMenuPosition,
+                          const QSet<TVYRAPluginType> &pluginTypes);
+    // Offers a plug-in event to every active plug-in in list order; the first
+    // that answers false ends the round with false. True when none refuses.
     bool RunEvent(int event);
+    TVYRAPlugins *Plugins() const { return m_plugins.get(); }
+    // What the program tells the plug-ins about its window; shared with clones.
+    TVYRAPluginEvents &PluginEvents() const { return *m_pluginEvents; }
+    // The click and update listeners plug-ins hang on menu items.
+    TVYRAPluginMenuExtensions &PluginMenuExtensions() const { return *m_pluginMenuExtensions; }
+    // The menu items plug-ins inserted.
+    TPluginMenuItems &PluginObjects() const { return *m_pluginObjects; }
 
     // A message box with the Windows flags and answers plug-ins know
     // (MB_OK, MB_YESNO, MB_ICONERROR ...; IDOK, IDYES ...), shown through the prompter.
@@ -183,6 +202,11 @@ private:
 
     // Owned by a full core, shared by its clones.
     std::shared_ptr<QStringList> m_templateList;
+    std::shared_ptr<TVYRAPluginEvents> m_pluginEvents;
+    std::shared_ptr<TVYRAPluginMenuExtensions> m_pluginMenuExtensions;
+    std::shared_ptr<TPluginMenuItems> m_pluginObjects;
+    // Freed first: plug-ins may still use everything else while they let go.
+    std::shared_ptr<TVYRAPlugins> m_plugins;
     std::shared_ptr<TEventList> m_highlighterChanged;
     // Freed last: documents may still encipher through it.
     std::shared_ptr<TCipherList> m_ciphers;
