@@ -1,0 +1,79 @@
+#include "editing/TTextInsertion.h"
+
+#include "editing/TBlockText.h"
+#include "editing/TScintillaEditing.h"
+#include "editor/TCodeEditor.h"
+#include "facade/IEditorDocument.h"
+#include "facade/TEditorControl.h"
+#include "facade/TVYRAEditor.h"
+
+namespace {
+
+TCodeEditor *codeEditor(const TVYRAEditor &editor)
+{
+    IEditorDocument *document = editor.GetParent();
+    return document && document->EditorMode() ? document->CodeEditor() : nullptr;
+}
+
+} // namespace
+
+TTextInsertion::TTextInsertion(TVYRAEditor &editor)
+    : m_editor(editor)
+{
+}
+
+void TTextInsertion::Plain(const QString &text)
+{
+    m_editor.InsertText(text, true);
+}
+
+void TTextInsertion::Wrap(const QString &opening, const QString &closing)
+{
+    IEditorDocument *document = m_editor.GetParent();
+    TEditorControl control(document);
+    if (!control.IsValid())
+        return;
+    const QString selected = control.SelText();
+    if (selected.isEmpty()) {
+        m_editor.InsertTag(opening, closing);
+        return;
+    }
+    // The selected text goes back exactly as it was: a "%cursor%" the user
+    // wrote in it is text, not a caret mark.
+    const QString marker = QString::fromLatin1(TVYRAEditor::CursorMarker);
+    const QString lineBreak = control.IsCode() ? document->LineBreak() : QStringLiteral("\n");
+    auto own = [&](QString text) { return TVYRAEditor::ConvertLineBreaks(text.remove(marker), lineBreak); };
+    const QString text = own(opening) + selected + own(closing);
+    control.BeginUpdate();
+    const int start = control.SelStart();
+    control.ReplaceSelection(text);
+    control.SetSelection(start + int(text.size()), 0);
+    control.EndUpdate();
+    document->Changed();
+}
+
+void TTextInsertion::Block(const QString &text)
+{
+    TCodeEditor *code = codeEditor(m_editor);
+    if (!code || code->wordWrap()) {
+        Plain(text);
+        return;
+    }
+    TScintillaEditing(code).DropVirtualSpace();
+    Plain(TBlockText::Indent(text, code->caretColumn()));
+}
+
+void TTextInsertion::BlockAtFilledCaret(const QString &text)
+{
+    TCodeEditor *code = codeEditor(m_editor);
+    if (!code) {
+        Plain(text);
+        return;
+    }
+    code->beginUndoGroup();
+    if (code->selLength() > 0)
+        code->replaceSelection(QString());
+    TScintillaEditing(code).FillVirtualSpace();
+    code->endUndoGroup();
+    Block(text);
+}
