@@ -52,6 +52,15 @@ void TTextInsertion::Wrap(const QString &opening, const QString &closing)
     document->Changed();
 }
 
+void TTextInsertion::Replace(int start, int length, const QString &text)
+{
+    TEditorControl control(m_editor.GetParent());
+    if (!control.IsValid())
+        return;
+    control.SetSelection(start, length);
+    Plain(QString(text).remove(QString::fromLatin1(TVYRAEditor::CursorMarker)));
+}
+
 void TTextInsertion::Block(const QString &text)
 {
     TCodeEditor *code = codeEditor(m_editor);

@@ -25,6 +25,9 @@ public:
     // was filled with blanks (typed closing characters).
     void BlockAtFilledCaret(const QString &text);
 
+    // The text in place of length characters from start, the caret behind it.
+    void Replace(int start, int length, const QString &text);
+
 private:
     TVYRAEditor &m_editor;
 };

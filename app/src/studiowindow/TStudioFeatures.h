@@ -6,6 +6,7 @@
 
 class TAutoSaver;
 class TDocumentCommands;
+class TEditingFeature;
 class TExternalChangeCheck;
 class TFileExplorerController;
 class TFileExplorerPanel;
@@ -67,5 +68,6 @@ private:
     std::unique_ptr<TFileExplorerController> m_explorerCommands;
     std::unique_ptr<TPictureHandler> m_pictures;
     std::unique_ptr<THelpController> m_help;
+    std::unique_ptr<TEditingFeature> m_editing;
     bool m_checkingChange = false;
 };
