@@ -96,10 +96,13 @@ TEditingFeature::TEditingFeature(TVYRACore &core, TMainForm &window)
 
     connect(&window, &TMainForm::documentActivated, this, &TEditingFeature::documentActivated);
     connect(&window, &TMainForm::documentOpened, this, &TEditingFeature::documentActivated);
-    window.AddSnapshotContributor([container](TWindowSnapshot &snapshot) {
+    window.AddSnapshotContributor([this, container](TWindowSnapshot &snapshot) {
         const int index = container->GetActiveDocumentIndex();
-        if (TCodeEditor *code = index >= 0 ? container->GetSynEdit(index) : nullptr)
+        if (TCodeEditor *code = index >= 0 ? container->GetSynEdit(index) : nullptr) {
             snapshot.selectionMode = TScintillaEditing(code).SelectionMode();
+            // A new document's editor may come after its activation was reported.
+            m_keys->Attach(code);
+        }
     });
     if (TVYRADocument *active = window.ActiveDocument())
         documentActivated(active);

@@ -24,7 +24,22 @@ TTextInsertion::TTextInsertion(TVYRAEditor &editor)
 
 void TTextInsertion::Plain(const QString &text)
 {
-    m_editor.InsertText(text, true);
+    TCodeEditor *code = codeEditor(m_editor);
+    if (!code) {
+        m_editor.InsertText(text, true);
+        return;
+    }
+    // The code editor's own line break is the one its file is saved with.
+    const QString marker = QString::fromLatin1(TVYRAEditor::CursorMarker);
+    QString converted = TVYRAEditor::ConvertLineBreaks(text, TLineBreaks::Text(code->lineBreak()));
+    const int markerPos = int(converted.indexOf(marker));
+    converted.remove(marker);
+    code->beginUndoGroup();
+    const int start = code->selStart();
+    code->replaceSelection(converted);
+    code->setSelection(start + (markerPos >= 0 ? markerPos : int(converted.size())), 0);
+    code->endUndoGroup();
+    m_editor.GetParent()->Changed();
 }
 
 void TTextInsertion::Wrap(const QString &opening, const QString &closing)
@@ -41,7 +56,8 @@ void TTextInsertion::Wrap(const QString &opening, const QString &closing)
     // The selected text goes back exactly as it was: a "%cursor%" the user
     // wrote in it is text, not a caret mark.
     const QString marker = QString::fromLatin1(TVYRAEditor::CursorMarker);
-    const QString lineBreak = control.IsCode() ? document->LineBreak() : QStringLiteral("\n");
+    const QString lineBreak =
+        control.IsCode() ? TLineBreaks::Text(control.Code()->lineBreak()) : QStringLiteral("\n");
     auto own = [&](QString text) { return TVYRAEditor::ConvertLineBreaks(text.remove(marker), lineBreak); };
     const QString text = own(opening) + selected + own(closing);
     control.BeginUpdate();
