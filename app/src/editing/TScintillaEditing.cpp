@@ -134,6 +134,10 @@ void TScintillaEditing::indentLines(int delta)
         const long indent = m_sci->SendScintilla(Sci::SCI_GETLINEINDENTATION, line);
         m_sci->SendScintilla(Sci::SCI_SETLINEINDENTATION, line, std::max(0L, indent + delta * step));
     }
+    // The lines stay selected as whole lines, so that the next step moves them all again.
+    if (last > first)
+        m_sci->SendScintilla(Sci::SCI_SETSEL, static_cast<unsigned long>(m_sci->SendScintilla(Sci::SCI_POSITIONFROMLINE, first)),
+                             m_sci->SendScintilla(Sci::SCI_GETLINEENDPOSITION, last));
     m_editor->endUndoGroup();
 }
 
