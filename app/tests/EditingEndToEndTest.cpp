@@ -141,6 +141,8 @@ protected:
     void choose(const QString &name)
     {
         QTest::qWait(TMainForm::UpdateDelayMilliseconds + 10);
+        // After a modal dialog the window may not have taken in the change yet.
+        window->UpdateNow();
         QAction *command = window->Registry().Action(name);
         ASSERT_TRUE(command) << name.toStdString();
         ASSERT_TRUE(command->isEnabled()) << name.toStdString();
