@@ -8,6 +8,7 @@
 #include "documents/TReloadFile.h"
 #include "documents/TTemplateMenu.h"
 #include "documents/TVYRADocument.h"
+#include "editing/TEditingFeature.h"
 #include "framework/TVYRACore.h"
 #include "help/THelpController.h"
 #include "help/THelpFile.h"
@@ -57,6 +58,7 @@ TStudioFeatures::TStudioFeatures(TVYRACore &core, TMainForm &window, TFileDialog
     createMenus();
     createRecovery();
     createPanels();
+    m_editing = std::make_unique<TEditingFeature>(m_core, m_window);
     hearWindow();
     m_search = new TSearchFeature(m_core, m_window);
     m_plugins = std::make_unique<TPluginFeature>(m_core, m_window);

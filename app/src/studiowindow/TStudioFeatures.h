@@ -6,6 +6,7 @@
 
 class TAutoSaver;
 class TDocumentCommands;
+class TEditingFeature;
 class TExternalChangeCheck;
 class TFileExplorerController;
 class TFileExplorerPanel;
@@ -79,5 +80,6 @@ private:
     std::unique_ptr<TUpdateFeature> m_update;
     TSearchFeature *m_search = nullptr;
     std::unique_ptr<TPluginFeature> m_plugins;
+    std::unique_ptr<TEditingFeature> m_editing;
     bool m_checkingChange = false;
 };
