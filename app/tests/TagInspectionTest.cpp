@@ -1,11 +1,9 @@
 #include "TestSupport.h"
 #include "analysis/TAttributeWriter.h"
-#include "analysis/TTagInsertList.h"
 #include "analysis/TTagInspection.h"
 #include "analysis/TTagScanner.h"
 #include "completion/TVYRAHTMLTagList.h"
 
-#include <QAction>
 #include <gtest/gtest.h>
 
 namespace {
@@ -123,25 +121,4 @@ TEST(AttributeWriterTest, NewAttributeGoesRightBehindTheName)
     EXPECT_EQ(TAttributeWriter::Write("<br/>", "class", "c", atText), "<br class=\"c\" />");
     EXPECT_EQ(TAttributeWriter::Write("<a\nhref=x>", "id", "i", atText), "<a id=\"i\"\nhref=x>");
     EXPECT_EQ(TAttributeWriter::Write("no tag", "id", "i", atText), "no tag");
-}
-
-TEST(TagInsertListTest, LooksItemsUpByCommandAndByText)
-{
-    QAction bold, br, other;
-    TTagInsertList list;
-    list.AddItem(std::make_unique<TTagInsertItem>(&bold, "<b>", "</b>"));
-    list.AddItem(std::make_unique<TTagInsertItem>(&br, "<br>"));
-    list.AddItem(nullptr);
-    ASSERT_EQ(list.GetCount(), 2);
-    EXPECT_EQ(list.IndexOf(&br), 1);
-    EXPECT_EQ(list.IndexOf(&other), -1);
-    EXPECT_EQ(list.IndexOf(QStringLiteral("</b>")), 0);
-    EXPECT_EQ(list.IndexOf(QStringLiteral("<br>")), 1);
-    // An insertion without closing text is not found by the empty text.
-    EXPECT_EQ(list.IndexOf(QString()), -1);
-    EXPECT_TRUE(list.GetItems(0)->Wraps());
-    EXPECT_FALSE(list.GetItems(1)->Wraps());
-    list.DeleteItem(0);
-    list.DeleteItem(5);
-    EXPECT_EQ(list.IndexOf(&br), 0);
 }
