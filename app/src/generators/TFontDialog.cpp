@@ -1,8 +1,8 @@
 #include "generators/TFontDialog.h"
+#include "generators/TInsertButtons.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -73,12 +73,7 @@ TFontDialog::TFontDialog(QWidget *parent)
     m_saveGroup = new QCheckBox(QStringLiteral("Ausgewähle Schriftarten nach dem Einfügen als Gruppe speichern."));
     m_saveGroup->setObjectName(QStringLiteral("chkSaveGroup"));
     layout->addWidget(m_saveGroup);
-    auto *buttons = new QDialogButtonBox;
-    buttons->addButton(QStringLiteral("Einfügen"), QDialogButtonBox::AcceptRole)->setObjectName(QStringLiteral("btnOk"));
-    buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(buttons);
+    AddInsertButtons(*this, *layout);
 
     connect(add, &QPushButton::clicked, this, [this] {
         if (QListWidgetItem *item = m_installed->currentItem())

@@ -1,10 +1,10 @@
 #include "generators/TImageDialog.h"
+#include "generators/TInsertButtons.h"
 
 #include "generators/TFileNameChooser.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QImageReader>
 #include <QLineEdit>
@@ -60,12 +60,7 @@ TImageDialog::TImageDialog(const QString &referenceFile, QWidget *parent)
     form->addRow(QStringLiteral("Breite:"), m_width);
     form->addRow(QStringLiteral("Höhe:"), m_height);
     layout->addLayout(form);
-    auto *buttons = new QDialogButtonBox;
-    buttons->addButton(QStringLiteral("Einfügen"), QDialogButtonBox::AcceptRole)->setObjectName(QStringLiteral("btnOk"));
-    buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(buttons);
+    AddInsertButtons(*this, *layout);
     connect(m_manualSize, &QCheckBox::toggled, m_width, &QWidget::setEnabled);
     connect(m_manualSize, &QCheckBox::toggled, m_height, &QWidget::setEnabled);
     SetOptions(TImageOptions());

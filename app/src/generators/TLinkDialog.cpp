@@ -1,9 +1,9 @@
 #include "generators/TLinkDialog.h"
+#include "generators/TInsertButtons.h"
 
 #include "generators/TFileNameChooser.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -67,12 +67,7 @@ TLinkDialog::TLinkDialog(const QStringList &projectFiles, const QString &referen
     form->addRow(QStringLiteral("Zielfenster:"), m_target);
     layout->addLayout(form);
 
-    auto *buttons = new QDialogButtonBox;
-    buttons->addButton(QStringLiteral("Einfügen"), QDialogButtonBox::AcceptRole)->setObjectName(QStringLiteral("btnOk"));
-    buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(buttons);
+    AddInsertButtons(*this, *layout);
     for (QRadioButton *button : {m_internal, m_external})
         connect(button, &QRadioButton::toggled, this, &TLinkDialog::kindChanged);
     internal->setObjectName(QStringLiteral("gbInternal"));

@@ -1,9 +1,9 @@
 #include "generators/TMetaTagDialog.h"
+#include "generators/TInsertButtons.h"
 
 #include "generators/TLangCountryAbbr.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -60,12 +60,7 @@ TMetaTagDialog::TMetaTagDialog(QWidget *parent)
     form->addRow(QStringLiteral("Wiederbesuch nach:"), m_revisit);
     form->addRow(QStringLiteral("Cache:"), m_cache);
     layout->addLayout(form);
-    auto *buttons = new QDialogButtonBox;
-    buttons->addButton(QStringLiteral("Einfügen"), QDialogButtonBox::AcceptRole)->setObjectName(QStringLiteral("btnOk"));
-    buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(buttons);
+    AddInsertButtons(*this, *layout);
     SetOptions(TMetaTagOptions());
 }
 

@@ -1,9 +1,9 @@
 #include "generators/TStyleSheetDialog.h"
+#include "generators/TInsertButtons.h"
 
 #include "generators/TFileNameChooser.h"
 #include "generators/THtmlAttribute.h"
 
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -20,12 +20,7 @@ TStyleSheetDialog::TStyleSheetDialog(const QString &referenceFile, QWidget *pare
     m_file->SetReferenceFile(referenceFile);
     form->addRow(QStringLiteral("Datei:"), m_file);
     layout->addLayout(form);
-    auto *buttons = new QDialogButtonBox;
-    buttons->addButton(QStringLiteral("Einfügen"), QDialogButtonBox::AcceptRole)->setObjectName(QStringLiteral("btnOk"));
-    buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(buttons);
+    AddInsertButtons(*this, *layout);
 }
 
 QString TStyleSheetDialog::FileName() const

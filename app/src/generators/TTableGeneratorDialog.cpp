@@ -1,4 +1,5 @@
 #include "generators/TTableGeneratorDialog.h"
+#include "generators/TInsertButtons.h"
 
 #include "generators/TColorDialog.h"
 #include "generators/THTMLColorConversions.h"
@@ -6,7 +7,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -88,13 +88,7 @@ TTableGeneratorDialog::TTableGeneratorDialog(QWidget *parent)
     m_preview->hide();
     layout->addWidget(m_preview, 1);
 
-    auto *buttons = new QDialogButtonBox;
-    auto *ok = buttons->addButton(QStringLiteral("Einfügen"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("btnOk"));
-    buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(buttons);
+    AddInsertButtons(*this, *layout);
 
     for (QLineEdit *edit : findChildren<QLineEdit *>())
         connect(edit, &QLineEdit::textChanged, this, &TTableGeneratorDialog::refreshPreview);
