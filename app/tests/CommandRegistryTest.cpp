@@ -327,6 +327,29 @@ TEST_F(CommandRegistryTest, UserShortcutsFromStoredCodes)
     EXPECT_EQ(rebuilt, 1);
 }
 
+TEST_F(CommandRegistryTest, ActionsAddedInABatchAreAnnouncedOnceAtItsEnd)
+{
+    int announced = 0;
+    QObject::connect(&registry, &TActionRegistry::shortcutsChanged, [&] { ++announced; });
+    {
+        const TActionRegistry::TBatch outer(registry);
+        registry.Add({QStringLiteral("Generated1"), QStringLiteral("Test"), QStringLiteral("Eins")});
+        {
+            const TActionRegistry::TBatch inner(registry);
+            registry.Add({QStringLiteral("Generated2"), QStringLiteral("Test"), QStringLiteral("Zwei")});
+            registry.SetShortcut(QStringLiteral("Generated2"), QKeySequence(QStringLiteral("Ctrl+F12")));
+        }
+        EXPECT_EQ(announced, 0);
+    }
+    EXPECT_EQ(announced, 1);
+    {
+        const TActionRegistry::TBatch empty(registry);
+    }
+    EXPECT_EQ(announced, 1);
+    registry.Add({QStringLiteral("Generated3"), QStringLiteral("Test"), QStringLiteral("Drei")});
+    EXPECT_EQ(announced, 2);
+}
+
 TEST_F(CommandRegistryTest, UserShortcutsFromTheStudioSettings)
 {
     TTalvexStudioShortcutSettings settings;

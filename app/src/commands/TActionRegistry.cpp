@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <stdexcept>
+#include <utility>
 
 struct TActionRegistry::TEntry
 {
@@ -43,17 +44,35 @@ QAction *TActionRegistry::Add(const TActionDefinition &definition)
     showHint(*raw);
     m_byName.insert(definition.name, raw);
     m_entries.push_back(std::move(entry));
-    emit shortcutsChanged();
+    announceShortcuts();
     return action;
 }
 
 void TActionRegistry::AddAll(const std::vector<TActionDefinition> &definitions)
 {
-    QSignalBlocker blocker(this);
+    TBatch batch(*this);
     for (const TActionDefinition &definition : definitions)
         Add(definition);
-    blocker.unblock();
-    emit shortcutsChanged();
+}
+
+void TActionRegistry::announceShortcuts()
+{
+    if (m_batches > 0)
+        m_pendingAnnouncement = true;
+    else
+        emit shortcutsChanged();
+}
+
+TActionRegistry::TBatch::TBatch(TActionRegistry &registry)
+    : m_registry(registry)
+{
+    ++m_registry.m_batches;
+}
+
+TActionRegistry::TBatch::~TBatch()
+{
+    if (--m_registry.m_batches == 0 && std::exchange(m_registry.m_pendingAnnouncement, false))
+        emit m_registry.shortcutsChanged();
 }
 
 TActionRegistry::TEntry *TActionRegistry::entry(const QString &name) const
@@ -125,7 +144,7 @@ void TActionRegistry::SetShortcut(const QString &name, const QKeySequence &short
 {
     if (TEntry *found = entry(name)) {
         found->action->setShortcut(shortcut);
-        emit shortcutsChanged();
+        announceShortcuts();
     }
 }
 
@@ -134,5 +153,5 @@ void TActionRegistry::ApplyShortcutCodes(const QHash<QString, quint16> &codes, T
     for (auto it = codes.constBegin(); it != codes.constEnd(); ++it)
         if (TEntry *found = entry(it.key()))
             found->action->setShortcut(TShortcutCode::ToKeySequence(it.value(), layout));
-    emit shortcutsChanged();
+    announceShortcuts();
 }

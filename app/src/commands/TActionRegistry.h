@@ -54,6 +54,21 @@ public:
 
     static QString MissingHint(const QString &function);
 
+    // While it lives, added actions and changed shortcuts are announced once,
+    // when it ends: listeners rebuild over every action, so one announcement
+    // per action would make adding n actions cost n * n.
+    class TBatch
+    {
+    public:
+        explicit TBatch(TActionRegistry &registry);
+        ~TBatch();
+        TBatch(const TBatch &) = delete;
+        TBatch &operator=(const TBatch &) = delete;
+
+    private:
+        TActionRegistry &m_registry;
+    };
+
 signals:
     // A shortcut changed or an action was added: the dispatcher rebuilds.
     void shortcutsChanged();
@@ -63,6 +78,10 @@ private:
     TEntry *entry(const QString &name) const;
     void showHint(TEntry &entry);
 
+    void announceShortcuts();
+
     std::vector<std::unique_ptr<TEntry>> m_entries;
     QHash<QString, TEntry *> m_byName;
+    int m_batches = 0;
+    bool m_pendingAnnouncement = false;
 };

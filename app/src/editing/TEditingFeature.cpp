@@ -113,6 +113,7 @@ TEditingFeature::~TEditingFeature() = default;
 void TEditingFeature::addCatalogueActions()
 {
     TActionRegistry &registry = m_window.Registry();
+    const TActionRegistry::TBatch batch(registry);
     const TDocTypeList docTypes(&m_core);
     QMenu *docTypeMenu = m_window.Menu(QStringLiteral("mnuDocType"));
     for (const TGeneratedActions::TAction &action : TGeneratedActions::DocTypes(docTypes)) {
