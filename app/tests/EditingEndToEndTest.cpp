@@ -4,6 +4,8 @@
 #include "container/TVYRADocumentContainer.h"
 #include "documents/TScriptedFileDialogs.h"
 #include "documents/TVYRADocument.h"
+#include "editing/TCharacterTable.h"
+#include "editing/TEditingFeature.h"
 #include "editor/TCodeEditor.h"
 #include "framework/TVYRACore.h"
 #include "generators/TColorDialog.h"
@@ -29,6 +31,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -362,4 +365,31 @@ TEST_F(EditingEndToEndTest, ColourCommandReplacesTheWordWithItsHashAndKeepsItWhe
     code().setCaret(1, 14);
     choose(QStringLiteral("FormatSelectColor"));
     EXPECT_EQ(text(), QStringLiteral("p { color: #123456; }\n"));
+}
+
+TEST_F(EditingEndToEndTest, ACellOfTheCharacterTableInsertsItsEntity)
+{
+    open(QStringLiteral("zeichen.html"), QByteArrayLiteral("Preis: "));
+    code().setCaret(1, 8);
+    TCharacterTable *table = features->Editing().CharacterTable();
+    ASSERT_TRUE(table);
+    ASSERT_GT(table->count(), 1000);
+    QListWidgetItem *euro = nullptr;
+    for (int i = 0; i < table->count() && !euro; ++i)
+        if (table->item(i)->text() == QStringLiteral("€"))
+            euro = table->item(i);
+    ASSERT_TRUE(euro);
+    EXPECT_EQ(euro->toolTip(), QStringLiteral("&euro;"));
+    QTest::qWait(TMainForm::UpdateDelayMilliseconds + 10);
+    window->UpdateNow();
+    table->scrollToItem(euro);
+    const QRect cell = table->visualItemRect(euro);
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+    settle();
+    EXPECT_EQ(text(), QStringLiteral("Preis: &euro;"));
+    // The ampersand is shown once in its cell, though its caption doubles it for menus.
+    bool ampersand = false;
+    for (int i = 0; i < table->count(); ++i)
+        ampersand = ampersand || table->item(i)->text() == QStringLiteral("&");
+    EXPECT_TRUE(ampersand);
 }

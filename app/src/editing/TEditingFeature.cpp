@@ -6,6 +6,7 @@
 #include "commands/TWindowSnapshot.h"
 #include "container/TVYRADocumentContainer.h"
 #include "documents/TVYRADocument.h"
+#include "editing/TCharacterTable.h"
 #include "editing/TEditingCommands.h"
 #include "editing/TEditorKeyHandler.h"
 #include "editing/TGeneratedActions.h"
@@ -23,8 +24,6 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QToolBar>
-#include <QToolButton>
 
 namespace {
 
@@ -127,9 +126,10 @@ void TEditingFeature::addCatalogueActions()
     }
 
     const TSpecialCharacterList characters(&m_core);
-    m_characterBar = new QToolBar(QStringLiteral("Sonderzeichen"), &m_window);
-    m_characterBar->setObjectName(QStringLiteral("tbSpecialChars"));
     const std::vector<TGeneratedActions::TAction> actions = TGeneratedActions::SpecialCharacters(characters);
+    if (actions.empty())
+        return;
+    m_characterTable = new TCharacterTable;
     for (size_t i = 0; i < actions.size(); ++i) {
         const TGeneratedActions::TAction &action = actions[i];
         if (registry.Action(action.definition.name))
@@ -140,12 +140,10 @@ void TEditingFeature::addCatalogueActions()
         // The hint's short part is the entity, its long part the sentence.
         added->setToolTip(action.definition.hint.section(QLatin1Char('|'), 0, 0));
         added->setStatusTip(action.definition.hint.section(QLatin1Char('|'), 1));
-        m_characterBar->addAction(added);
-        if (QWidget *button = m_characterBar->widgetForAction(added))
-            button->setObjectName(TGeneratedActions::SpecialCharacterButtonName(characters.GetItems(int(i))->Code));
+        m_characterTable->AddCharacter(*added,
+                                       TGeneratedActions::SpecialCharacterButtonName(characters.GetItems(int(i))->Code));
     }
-    if (!actions.empty())
-        m_window.addToolBar(Qt::TopToolBarArea, m_characterBar);
+    m_window.AddQuickbarPage(QStringLiteral("tbCharTab"), QStringLiteral("Sonderzeichen"), m_characterTable);
 }
 
 void TEditingFeature::documentActivated(TVYRADocument *document)

@@ -3,7 +3,7 @@
 #include <QObject>
 #include <memory>
 
-class QToolBar;
+class TCharacterTable;
 class TEditingCommands;
 class TEditorKeyHandler;
 class TGeneratorCommands;
@@ -25,7 +25,7 @@ public:
 
     TEditingCommands &Editing() const { return *m_editing; }
     TGeneratorCommands &Generators() const { return *m_generators; }
-    QToolBar *SpecialCharacterBar() const { return m_characterBar; }
+    TCharacterTable *CharacterTable() const { return m_characterTable; }
     // Paints the line (1-based) of the document white on red until the caret leaves it.
     void MarkErrorLine(TVYRADocument *document, int line);
 
@@ -38,5 +38,5 @@ private:
     std::unique_ptr<TEditingCommands> m_editing;
     std::unique_ptr<TGeneratorCommands> m_generators;
     TEditorKeyHandler *m_keys = nullptr;
-    QToolBar *m_characterBar = nullptr;
+    TCharacterTable *m_characterTable = nullptr;
 };

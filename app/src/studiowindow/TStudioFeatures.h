@@ -48,6 +48,7 @@ public:
     TJournalKeeper &Journal() const { return *m_journal; }
     TExternalChangeCheck &ChangeCheck() const { return *m_changes; }
     TFileExplorerPanel *FileExplorer() const { return m_explorer; }
+    TEditingFeature &Editing() const { return *m_editing; }
     TPrintFeature &Printing() const { return *m_printing; }
     TSearchFeature *Search() const { return m_search; }
 
