@@ -9,7 +9,7 @@ qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-webengine-dev
 libqscintilla2-qt6-dev libpcre2-dev libpugixml-dev libssl-dev libzip-dev
 php-cli python3
 wordpress mediawiki phpmyadmin universal-ctags
-libgtest-dev libgmock-dev libbenchmark-dev
+libgtest-dev libgmock-dev libbenchmark-dev openssl
 xvfb xauth
 clang libclang-rt-14-dev
 "
