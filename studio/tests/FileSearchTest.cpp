@@ -157,6 +157,15 @@ TEST_F(FileSearchTest, BinaryFilesSpecialFilesAndLinksAreSkipped)
     ::close(sock);
 }
 
+TEST_F(FileSearchTest, FilesThatAreNotUtf8AreReadInTheirOwnEncoding)
+{
+    // Windows-1252 next to UTF-8: the same word at its own position in each.
+    writeFile(path("ansi.txt"), "M\xE4rz Gr\xFC\xDF""e");
+    writeFile(path("utf8.txt"), "\xE2\x82\xAC Gr\xC3\xBC\xC3\x9F""e");
+    EXPECT_EQ(searchFolder(QStringLiteral("Grüße"), {}, "*.txt"),
+              (std::vector<Hit>{{"ansi.txt", 5, 5}, {"utf8.txt", 2, 5}}));
+}
+
 TEST_F(FileSearchTest, BackgroundSearchStreamsHitsAndCanBeCancelled)
 {
     const QByteArray content = QByteArray(2000, 'x') + " needle";
