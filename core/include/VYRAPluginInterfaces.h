@@ -109,7 +109,7 @@ protected:
 // The arguments of InsertMenuItem. Index -1 appends. ShortCut is the 16-bit
 // key code (virtual key + 0x2000 Shift, 0x4000 Ctrl, 0x8000 Alt). The
 // listeners may be nullptr; the host keeps a reference to each.
-struct TVYRAMenuItemSpec {
+struct TVYRAMenuItemInfo {
     int32_t index;
     TVYRAStringIn caption;
     TVYRAStringIn hint;
@@ -127,7 +127,7 @@ class IMainMenu : public IVYRAUnknown
 public:
     virtual IMenuItems *GetMenuItems() = 0;
     // nullptr when the item could not be made.
-    virtual IMenuItem *InsertMenuItem(const TVYRAMenuItemSpec &spec) = 0;
+    virtual IMenuItem *InsertMenuItem(const TVYRAMenuItemInfo &info) = 0;
     virtual IImageList *GetImageList() = 0;
 
 protected:
@@ -153,7 +153,7 @@ class IMenuItem : public IVYRAUnknown
 public:
     virtual IMenuItems *GetMenuItems() = 0;
     // Only a submenu takes items; nullptr otherwise.
-    virtual IMenuItem *InsertMenuItem(const TVYRAMenuItemSpec &spec) = 0;
+    virtual IMenuItem *InsertMenuItem(const TVYRAMenuItemInfo &info) = 0;
     virtual IMenuItem *FindItem(TVYRAStringIn name) = 0;
     // Position within the parent, -1 without one.
     virtual int32_t GetIndex() = 0;

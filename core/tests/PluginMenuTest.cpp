@@ -25,7 +25,7 @@ INotifyEvent *noting(QStringList &log, const QString &tag)
     });
 }
 
-TVYRAMenuItemSpec spec(const QString &caption, const QString &name, bool subMenu = false,
+TVYRAMenuItemInfo info(const QString &caption, const QString &name, bool subMenu = false,
                        INotifyEvent *onClick = nullptr, int index = -1)
 {
     return {index, In(caption), In(caption), In(name), 0, 0, -1, subMenu ? VYRA_TRUE : VYRA_FALSE, onClick, nullptr};
@@ -77,13 +77,13 @@ TEST(PluginMenus, WrappersMapTheMenuAndRefuseItemsUnderPlainItems)
         IMenuItem *plain = file->FindItem(In(QStringLiteral("HostAction")));
         ASSERT_TRUE(plain);
         EXPECT_EQ(plain->Get_IsSubMenu(), VYRA_FALSE);
-        EXPECT_EQ(plain->InsertMenuItem(spec("X", "mnuX")), nullptr) << "a plain item takes no items";
+        EXPECT_EQ(plain->InsertMenuItem(info("X", "mnuX")), nullptr) << "a plain item takes no items";
         EXPECT_EQ(host.created.size(), 0);
         plain->Set_Enabled(VYRA_FALSE);
         EXPECT_FALSE(host.hostAction->isEnabled());
         EXPECT_EQ(plain->Get_Enabled(), VYRA_FALSE);
 
-        IMenuItem *first = file->InsertMenuItem(spec("Erster", "mnuFirst", false, nullptr, 0));
+        IMenuItem *first = file->InsertMenuItem(info("Erster", "mnuFirst", false, nullptr, 0));
         ASSERT_TRUE(first);
         EXPECT_EQ(first->GetIndex(), 0) << "index 0 goes before the host's item";
         EXPECT_EQ(plain->GetIndex(), 1);
@@ -102,8 +102,8 @@ TEST(PluginMenus, RemoveItemMatchesByIdentityAndDropsItsListeners)
     auto *menu = new TIMainMenu(host.core.get(), &host.menuBar);
     INotifyEvent *first = noting(log, "first");
     INotifyEvent *second = noting(log, "second");
-    IMenuItem *a = menu->InsertMenuItem(spec("A", "Same", false, first));
-    IMenuItem *b = menu->InsertMenuItem(spec("B", "Same", false, second));
+    IMenuItem *a = menu->InsertMenuItem(info("A", "Same", false, first));
+    IMenuItem *b = menu->InsertMenuItem(info("B", "Same", false, second));
     ASSERT_TRUE(a && b);
     QAction *actionA = TIMenuItem::ActionOf(a);
     INotifyEvent *extra = noting(log, "extra");
@@ -129,7 +129,7 @@ TEST(PluginMenus, SettingANewClickHandlerReplacesTheOld)
     QStringList log;
     auto *menu = new TIMainMenu(host.core.get(), &host.menuBar);
     INotifyEvent *given = noting(log, "given");
-    IMenuItem *item = menu->InsertMenuItem(spec("A", "mnuA", false, given));
+    IMenuItem *item = menu->InsertMenuItem(info("A", "mnuA", false, given));
     given->release();
     QAction *action = TIMenuItem::ActionOf(item);
     TPluginMenuItem *record = host.core->PluginObjects().Find(action);

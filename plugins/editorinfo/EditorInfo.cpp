@@ -94,11 +94,11 @@ private:
         IMainMenu *menu = m_application->IGetMainMenu();
         if (!menu)
             return;
-        TVYRAMenuItemSpec submenu{-1, text(u"Beispiel"), text(u"Beispiel-Zusatzmodul"), text(u"mnuSampleEditorInfo"),
+        TVYRAMenuItemInfo submenu{-1, text(u"Beispiel"), text(u"Beispiel-Zusatzmodul"), text(u"mnuSampleEditorInfo"),
                                   0, 0, -1, VYRA_TRUE, nullptr, nullptr};
         if (IMenuItem *parent = menu->InsertMenuItem(submenu)) {
             auto *listener = new ShowInfo(m_application);
-            TVYRAMenuItemSpec item{-1, text(u"Über den Editor..."), text(u"Zeigt den Programmordner"),
+            TVYRAMenuItemInfo item{-1, text(u"Über den Editor..."), text(u"Zeigt den Programmordner"),
                                    text(u"mnuSampleEditorInfoShow"), 0, 0, -1, VYRA_FALSE, listener, nullptr};
             if (IMenuItem *entry = parent->InsertMenuItem(item))
                 entry->release();

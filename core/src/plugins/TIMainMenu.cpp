@@ -16,8 +16,8 @@ IMenuItems *TIMainMenu::GetMenuItems()
     return m_menu ? new TIMenuItems(m_core, m_menu) : nullptr;
 }
 
-IMenuItem *TIMainMenu::InsertMenuItem(const TVYRAMenuItemSpec &spec)
+IMenuItem *TIMainMenu::InsertMenuItem(const TVYRAMenuItemInfo &info)
 {
-    QAction *item = TPluginMenuInserter::Insert(m_core, m_menu, spec);
+    QAction *item = TPluginMenuInserter::Insert(m_core, m_menu, info);
     return item ? new TIMenuItem(m_core, item) : nullptr;
 }

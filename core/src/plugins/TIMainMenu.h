@@ -17,7 +17,7 @@ public:
     TIMainMenu(TVYRACore *core, QWidget *menu);
 
     IMenuItems *GetMenuItems() override;
-    IMenuItem *InsertMenuItem(const TVYRAMenuItemSpec &spec) override;
+    IMenuItem *InsertMenuItem(const TVYRAMenuItemInfo &info) override;
     IImageList *GetImageList() override { return nullptr; }
 
 private:

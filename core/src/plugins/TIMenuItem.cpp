@@ -66,11 +66,11 @@ IMenuItems *TIMenuItem::GetMenuItems()
     return m_item ? new TIMenuItems(m_core, m_item->menu()) : nullptr;
 }
 
-IMenuItem *TIMenuItem::InsertMenuItem(const TVYRAMenuItemSpec &spec)
+IMenuItem *TIMenuItem::InsertMenuItem(const TVYRAMenuItemInfo &info)
 {
     if (!m_item || !m_item->menu())
         return nullptr;
-    QAction *item = TPluginMenuInserter::Insert(m_core, m_item->menu(), spec);
+    QAction *item = TPluginMenuInserter::Insert(m_core, m_item->menu(), info);
     return item ? new TIMenuItem(m_core, item) : nullptr;
 }
 

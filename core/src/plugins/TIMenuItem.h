@@ -21,7 +21,7 @@ public:
     static QAction *ActionOf(IVYRAUnknown *item);
 
     IMenuItems *GetMenuItems() override;
-    IMenuItem *InsertMenuItem(const TVYRAMenuItemSpec &spec) override;
+    IMenuItem *InsertMenuItem(const TVYRAMenuItemInfo &info) override;
     IMenuItem *FindItem(TVYRAStringIn name) override;
     int32_t GetIndex() override;
     void GetCaption(IVYRAStringOut *caption) override;

@@ -15,5 +15,5 @@ class TVYRACore;
 class VYRA_EXPORT TPluginMenuInserter
 {
 public:
-    static QAction *Insert(TVYRACore *core, QWidget *container, const TVYRAMenuItemSpec &spec);
+    static QAction *Insert(TVYRACore *core, QWidget *container, const TVYRAMenuItemInfo &info);
 };

@@ -25,7 +25,7 @@ QString sanitised(const QString &caption)
     return name;
 }
 
-TVYRAMenuItemSpec spec(int index, const QString &caption, const QString &hint, const QString &name,
+TVYRAMenuItemInfo info(int index, const QString &caption, const QString &hint, const QString &name,
                        bool subMenu, INotifyEvent *onClick)
 {
     return {index, PluginStrings::In(caption), PluginStrings::In(hint), PluginStrings::In(name), 0, 0, -1,
@@ -50,7 +50,7 @@ QAction *TVYRAPluginsMenu::AddEntry(TVYRACore &core, int position, const QString
     if (!plugins || !plugins->menu()) {
         const QString caption = QStringLiteral("Plugins");
         const QString hint = QStringLiteral("EPS / Loomexslave Plugins");
-        plugins = TPluginMenuInserter::Insert(&core, mainMenu, spec(position, caption, hint, PluginsMenuName, true,
+        plugins = TPluginMenuInserter::Insert(&core, mainMenu, info(position, caption, hint, PluginsMenuName, true,
                                                                     nullptr));
         if (!plugins)
             return nullptr;
@@ -61,7 +61,7 @@ QAction *TVYRAPluginsMenu::AddEntry(TVYRACore &core, int position, const QString
     for (int counter = 2; TIMenuItems::FindAction(plugins->menu(), name); ++counter)
         name = base + QString::number(counter);
     auto *handler = new TDefaultNotificationHandler([onClick](IVYRAUnknown *) { onClick(); });
-    QAction *entry = TPluginMenuInserter::Insert(&core, plugins->menu(), spec(-1, caption, hint, name, false, handler));
+    QAction *entry = TPluginMenuInserter::Insert(&core, plugins->menu(), info(-1, caption, hint, name, false, handler));
     handler->release();
     return entry;
 }
