@@ -16,6 +16,7 @@
 #include "panels/TFileExplorerController.h"
 #include "panels/TFileExplorerPanel.h"
 #include "panels/TPictureHandler.h"
+#include "phpcheck/TPHPCheckFeature.h"
 #include "printing/TPrintFeature.h"
 #include "plugins/TPluginFeature.h"
 #include "projects/TVYRAProjectGroupItems.h"
@@ -62,6 +63,7 @@ TStudioFeatures::TStudioFeatures(TVYRACore &core, TMainForm &window, TFileDialog
     hearWindow();
     m_search = new TSearchFeature(m_core, m_window);
     m_plugins = std::make_unique<TPluginFeature>(m_core, m_window);
+    m_phpCheck = std::make_unique<TPHPCheckFeature>(m_core, m_window);
     m_window.ListsChanged();
 }
 

@@ -13,6 +13,7 @@ class TFileExplorerPanel;
 class THelpController;
 class TJournalKeeper;
 class TMainForm;
+class TPHPCheckFeature;
 class TPictureHandler;
 class TPrintFeature;
 class TPluginFeature;
@@ -51,6 +52,7 @@ public:
     TEditingFeature &Editing() const { return *m_editing; }
     TPrintFeature &Printing() const { return *m_printing; }
     TSearchFeature *Search() const { return m_search; }
+    TPHPCheckFeature &PHPCheck() const { return *m_phpCheck; }
 
 private:
     void createDocumentCommands();
@@ -82,5 +84,6 @@ private:
     TSearchFeature *m_search = nullptr;
     std::unique_ptr<TPluginFeature> m_plugins;
     std::unique_ptr<TEditingFeature> m_editing;
+    std::unique_ptr<TPHPCheckFeature> m_phpCheck;
     bool m_checkingChange = false;
 };
