@@ -1,6 +1,6 @@
 # Third-party libraries, all from Debian's packages (scripts/install-deps.sh).
 
-find_package(Qt6 6.4 REQUIRED COMPONENTS Core Gui Widgets Network PrintSupport Concurrent Svg)
+find_package(Qt6 6.4 REQUIRED COMPONENTS Core Gui Widgets Network PrintSupport Concurrent Svg WebEngineWidgets)
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(PCRE2_16 REQUIRED IMPORTED_TARGET libpcre2-16)
 find_package(pugixml REQUIRED)

@@ -10,6 +10,10 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QSignalBlocker>
+#include <QStackedWidget>
 #include <QTabBar>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -30,6 +34,10 @@ TMDIChild::TMDIChild(QWidget *parent)
     , m_highlighters(new QComboBox(m_toolBar))
     , m_tabs(new QTabBar(this))
     , m_editorHost(new QWidget(this))
+    , m_previewHost(new QWidget(this))
+    , m_pages(new QStackedWidget(this))
+    , m_previewBar(new QToolBar(this))
+    , m_previewMenu(new QMenu(QStringLiteral("Browser-Vorschau"), this))
 {
     m_toolBar->setObjectName(QStringLiteral("tbtDocument"));
     m_highlighters->setObjectName(QStringLiteral("cbHighlighter"));
@@ -44,13 +52,30 @@ TMDIChild::TMDIChild(QWidget *parent)
     m_tabs->setTabToolTip(kPreviewTab, PreviewMissingHint());
     m_tabs->setShape(QTabBar::RoundedSouth);
     m_tabs->setCurrentIndex(kCodeTab);
+    connect(m_tabs, &QTabBar::currentChanged, this, &TMDIChild::tabChosen);
+
+    m_previewBar->setObjectName(QStringLiteral("tbtPreview"));
+    m_previewBar->setWindowTitle(QStringLiteral("Vorschauleiste"));
+    m_previewMenu->setObjectName(QStringLiteral("mnuBrowserPreview"));
+    m_previewBar->addAction(m_previewMenu->menuAction());
 
     m_editorHost->setObjectName(QStringLiteral("pnlCode"));
+    m_previewHost->setObjectName(QStringLiteral("pnlPreview"));
+    auto *previewLayout = new QVBoxLayout(m_previewHost);
+    previewLayout->setContentsMargins(0, 0, 0, 0);
+    m_pages->addWidget(m_editorHost);
+    m_pages->addWidget(m_previewHost);
+    auto *bars = new QHBoxLayout;
+    bars->setContentsMargins(0, 0, 0, 0);
+    bars->setSpacing(0);
+    bars->addWidget(m_toolBar);
+    bars->addWidget(m_previewBar);
+    bars->addStretch(1);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(m_toolBar);
-    layout->addWidget(m_editorHost, 1);
+    layout->addLayout(bars);
+    layout->addWidget(m_pages, 1);
     layout->addWidget(m_tabs);
     setWindowIcon(TFileIcons::Application());
 }
@@ -111,6 +136,53 @@ void TMDIChild::highlighterChosen(int index)
         return;
     const std::unique_ptr<TVYRAEditor> editor = m_container->GetEditor(document);
     editor->SetActiveHighlighter(m_highlighters->itemText(index));
+    if (editor->CanFocus())
+        editor->SetFocus();
+}
+
+void TMDIChild::SetPreviewRequest(TPreviewRequest request)
+{
+    m_previewRequest = std::move(request);
+    m_tabs->setTabEnabled(kPreviewTab, bool(m_previewRequest));
+    m_tabs->setTabToolTip(kPreviewTab, m_previewRequest ? QString() : PreviewMissingHint());
+}
+
+bool TMDIChild::IsPreviewShown() const
+{
+    return m_pages->currentWidget() == m_previewHost;
+}
+
+void TMDIChild::TogglePreview()
+{
+    if (IsPreviewShown())
+        m_tabs->setCurrentIndex(kCodeTab);
+    else
+        m_tabs->setCurrentIndex(kPreviewTab);
+}
+
+void TMDIChild::tabChosen(int index)
+{
+    if (index != kPreviewTab) {
+        showCode();
+        return;
+    }
+    // A document not yet bound shows no preview.
+    const bool shown = m_document && m_previewRequest && m_previewRequest(*this);
+    if (!shown) {
+        const QSignalBlocker blocker(m_tabs);
+        m_tabs->setCurrentIndex(kCodeTab);
+        return;
+    }
+    m_pages->setCurrentWidget(m_previewHost);
+}
+
+void TMDIChild::showCode()
+{
+    m_pages->setCurrentWidget(m_editorHost);
+    const int index = documentIndex();
+    if (index < 0)
+        return;
+    const std::unique_ptr<TVYRAEditor> editor = m_container->GetEditor(index);
     if (editor->CanFocus())
         editor->SetFocus();
 }

@@ -46,7 +46,6 @@ bool TPrivateFolder::WriteNamed(const QString &name, const QByteArray &content)
     QSaveFile file(folder + u'/' + name);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
     file.write(content);
-    return file.commit();
+    return file.commit() && QFile::setPermissions(file.fileName(), QFile::ReadOwner | QFile::WriteOwner);
 }

@@ -19,6 +19,7 @@
 #include "phpcheck/TPHPCheckFeature.h"
 #include "printing/TPrintFeature.h"
 #include "plugins/TPluginFeature.h"
+#include "preview/TPreviewFeature.h"
 #include "projects/TVYRAProjectGroupItems.h"
 #include "recovery/TAutoSaver.h"
 #include "recovery/TDocumentJournal.h"
@@ -64,6 +65,7 @@ TStudioFeatures::TStudioFeatures(TVYRACore &core, TMainForm &window, TFileDialog
     m_search = new TSearchFeature(m_core, m_window);
     m_plugins = std::make_unique<TPluginFeature>(m_core, m_window);
     m_phpCheck = std::make_unique<TPHPCheckFeature>(m_core, m_window);
+    m_preview = std::make_unique<TPreviewFeature>(m_core, m_window, *m_phpCheck);
     m_window.ListsChanged();
 }
 

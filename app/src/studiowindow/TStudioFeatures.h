@@ -15,6 +15,7 @@ class TJournalKeeper;
 class TMainForm;
 class TPHPCheckFeature;
 class TPictureHandler;
+class TPreviewFeature;
 class TPrintFeature;
 class TPluginFeature;
 class TFileDialogs;
@@ -53,6 +54,7 @@ public:
     TPrintFeature &Printing() const { return *m_printing; }
     TSearchFeature *Search() const { return m_search; }
     TPHPCheckFeature &PHPCheck() const { return *m_phpCheck; }
+    TPreviewFeature &Preview() const { return *m_preview; }
 
 private:
     void createDocumentCommands();
@@ -85,5 +87,6 @@ private:
     std::unique_ptr<TPluginFeature> m_plugins;
     std::unique_ptr<TEditingFeature> m_editing;
     std::unique_ptr<TPHPCheckFeature> m_phpCheck;
+    std::unique_ptr<TPreviewFeature> m_preview;
     bool m_checkingChange = false;
 };
