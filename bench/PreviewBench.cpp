@@ -61,20 +61,27 @@ void BM_SwitchToPreview(benchmark::State &state)
     file.close();
     window->OpenFiles({page});
     QCoreApplication::processEvents();
+    window->UpdateNow();
     TMDIChild *child = window->ChildOf(window->ActiveDocument());
     QAction *toggle = window->Registry().Action("Glimpane");
     int round = 0;
     for (auto _ : state) {
+        auto *preview = child->PreviewHost()->findChild<TEmbeddedPreview *>();
+        // From the second switch on the view exists and its signal can be heard from the start.
+        std::unique_ptr<QSignalSpy> loaded(preview ? new QSignalSpy(preview, &TEmbeddedPreview::loaded) : nullptr);
         QElapsedTimer timer;
         timer.start();
         toggle->trigger();
-        auto *preview = child->PreviewHost()->findChild<TEmbeddedPreview *>();
+        preview = child->PreviewHost()->findChild<TEmbeddedPreview *>();
         if (!preview || !child->IsPreviewShown()) {
+            for (const TPrompt &prompt : prompter.prompts())
+                fprintf(stderr, "%s\n", qPrintable(prompt.text));
             state.SkipWithError("the preview did not open");
             break;
         }
-        QSignalSpy loaded(preview, &TEmbeddedPreview::loaded);
-        if (loaded.isEmpty() && !loaded.wait(15000)) {
+        if (!loaded)
+            loaded = std::make_unique<QSignalSpy>(preview, &TEmbeddedPreview::loaded);
+        if (loaded->isEmpty() && !loaded->wait(15000)) {
             state.SkipWithError("the page did not load");
             break;
         }

@@ -32,10 +32,18 @@ QWebEngineView *TEmbeddedPreview::view()
 
 void TEmbeddedPreview::ShowHtml(const QString &html, const QUrl &baseUrl)
 {
+    if (m_htmlShown && html == m_shownHtml && baseUrl == m_shownBase) {
+        emit loaded(true);
+        return;
+    }
+    m_shownHtml = html;
+    m_shownBase = baseUrl;
+    m_htmlShown = true;
     view()->setHtml(html, baseUrl);
 }
 
 void TEmbeddedPreview::ShowAddress(const QUrl &address)
 {
+    m_htmlShown = false;
     view()->load(address);
 }

@@ -13,7 +13,8 @@ class TEmbeddedPreview : public QWidget
 public:
     explicit TEmbeddedPreview(QWidget *parent = nullptr);
 
-    // Shows html as if it were the page at baseUrl (relative links resolve there).
+    // Shows html as if it were the page at baseUrl (relative links resolve
+    // there). The page already shown is not loaded again.
     void ShowHtml(const QString &html, const QUrl &baseUrl);
     void ShowAddress(const QUrl &address);
     // None until something was shown.
@@ -30,4 +31,7 @@ private:
     QWebEngineView *view();
 
     QWebEngineView *m_view = nullptr;
+    QString m_shownHtml;
+    QUrl m_shownBase;
+    bool m_htmlShown = false;
 };
