@@ -59,6 +59,8 @@ TProjectFeature::TProjectFeature(TVYRACore &core, TMainForm &window, TDocumentCo
     , m_tree(new TProjectTreePanel([](const TVYRAProjectGroupItem *item) { return item->GetDocument(); }))
 {
     m_window.AddQuickbarPage(QStringLiteral("tbProjectTree"), QStringLiteral("Projektverwaltung"), m_tree);
+    // With project views and commands in place, project-group files open as project groups.
+    core.Container()->SetCanOpenProjects(true);
     TProjectCommandsHost host;
     host.selectedGroup = [this] { return m_window.SelectedProjectGroup(); };
     host.selectedItem = [this] { return m_tree->SelectedItem(); };

@@ -75,13 +75,11 @@ bool TProjectFileBatch::addOne(const QString &path, TVYRAProjectFileOperation op
 
 void TProjectFileBatch::AddEntries(const QStringList &paths, TVYRAProjectFileOperation operation)
 {
-    TConfirmationPause pause(m_group);
     m_total += int(paths.size());
     for (const QString &path : paths) {
         if (!report(QStringLiteral("\"%1\" wird hinzugefügt...").arg(QFileInfo(path).fileName())))
             return;
         addOne(path, operation);
-        pause.Changed();
     }
     report(QString());
 }

@@ -17,8 +17,9 @@ struct TImportFolder {
 
 // Adds many files and folders to a project group one entry at a time, so
 // that the caller can show progress and keep the window alive between
-// entries. The group does the disk work as its synchronisation mode says;
-// the user's consent to the whole batch stands for every entry.
+// entries. The group does the disk work as its synchronisation mode says.
+// Added entries are asked about one by one when the group wants that; an
+// import the user chose as a whole is not.
 class TProjectFileBatch
 {
 public:
