@@ -242,11 +242,19 @@ TEST_F(ProjectEndToEndTest, TreeLabelsFollowTheDocumentsAndRemoveAsksBeforeClosi
     EXPECT_EQ(tree->RowOf(gone->Parent())->text(0), QStringLiteral("inc"));
 
     // Double click opens the file; typing marks it.
+    QDockWidget *dock = window->findChild<QDockWidget *>(QStringLiteral("tbProjectTree"));
+    ASSERT_TRUE(dock);
+    dock->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tree->Tree()->isVisible(); }, 2000));
     tree->Select(index);
     prompter.answerButton(TPromptButton::Yes); // this data folder registers no file types
-    QTest::mouseDClick(tree->Tree()->viewport(), Qt::LeftButton, {},
-                       tree->Tree()->visualItemRect(tree->RowOf(index)).center());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return index->GetDocument() != nullptr; }, 3000));
+    const QPoint where = tree->Tree()->visualItemRect(tree->RowOf(index)).center();
+    QTest::mouseClick(tree->Tree()->viewport(), Qt::LeftButton, {}, where);
+    QTest::mouseDClick(tree->Tree()->viewport(), Qt::LeftButton, {}, where);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return index->GetDocument() != nullptr; }, 3000))
+        << core->Container()->GetDocumentCount() << " " << prompter.prompts().size() << " "
+        << index->PhysicalFileName().toStdString();
     EXPECT_EQ(window->SelectedProjectGroup(), project);
     TVYRADocument *document = index->GetDocument();
     document->SetModified(true);
