@@ -74,9 +74,13 @@ void TProjectTreePanel::label(QTreeWidgetItem *row, const TVYRAProjectGroupItem 
         return;
     }
     row->setIcon(0, TProjectTreeLabels::IsMissing(*node, document) ? warningIcon : fileIcon);
-    QFont font = row->font(0);
-    font.setBold(TProjectTreeLabels::IsStartPage(*node));
-    row->setFont(0, font);
+    // Only the start page differs from the tree's font; most rows keep theirs untouched.
+    const bool startPage = TProjectTreeLabels::IsStartPage(*node);
+    if (startPage || row->font(0).bold()) {
+        QFont font = row->font(0);
+        font.setBold(startPage);
+        row->setFont(0, font);
+    }
 }
 
 void TProjectTreePanel::addChildren(QTreeWidgetItem *row, const TVYRAProjectGroupItem *node)
