@@ -207,3 +207,33 @@ TEST_F(ProjectAssistRulesTest, AStoppedImportAddsNoMoreAndAMissingFolderIsReport
     ASSERT_EQ(batch.Errors().size(), 1);
     EXPECT_TRUE(batch.Errors().first().contains(QStringLiteral("missing")));
 }
+
+TEST_F(ProjectAssistRulesTest, AddedFilesFollowTheModeAndNeverOverwrite)
+{
+    TVYRAProjectGroupItems *group = creator().Create({QStringLiteral("M"), path(QStringLiteral("m"))});
+    ASSERT_NE(group, nullptr);
+    const QString files = group->FileFolder();
+    const QString outside = path(QStringLiteral("outside/"));
+    for (const char *name : {"a.txt", "b.txt", "c.txt"})
+        TestSupport::writeFile(outside + QString::fromLatin1(name), name);
+    TestSupport::writeFile(files + QStringLiteral("c.txt"), "already here");
+
+    // Without synchronisation the node points at the file where it lies.
+    group->SetSyncFileMode(sfmDontSynrchronize);
+    TProjectFileBatch none(*group, nullptr);
+    none.AddEntries({outside + QStringLiteral("a.txt")}, fotCopy);
+    EXPECT_FALSE(QFile::exists(files + QStringLiteral("a.txt")));
+    EXPECT_NE(group->FindFile(outside + QStringLiteral("a.txt")), nullptr);
+
+    // Moving: the file leaves its folder (the question before it belongs to the window).
+    group->SetSyncFileMode(sfmSynchronizeMoveFile);
+    TProjectFileBatch move(*group, nullptr);
+    move.AddEntries({outside + QStringLiteral("b.txt"), outside + QStringLiteral("c.txt")}, fotCopy);
+    EXPECT_FALSE(QFile::exists(outside + QStringLiteral("b.txt")));
+    EXPECT_EQ(TestSupport::readFile(files + QStringLiteral("b.txt")), "b.txt");
+    // A name taken in the project folder is a failure, not an overwrite: both files stay whole.
+    ASSERT_EQ(move.Errors().size(), 1);
+    EXPECT_EQ(TestSupport::readFile(files + QStringLiteral("c.txt")), "already here");
+    EXPECT_EQ(TestSupport::readFile(outside + QStringLiteral("c.txt")), "c.txt");
+    EXPECT_EQ(group->GetFileCount(), 2);
+}
