@@ -289,12 +289,12 @@ bool TDocumentCommands::SaveAll()
     return all;
 }
 
-bool TDocumentCommands::SaveProjectGroup(TVYRAProjectGroupItems *group)
+bool TDocumentCommands::SaveProjectGroup(TVYRAProjectGroupItems *group, bool newName)
 {
     if (!group || allGroups().indexOf(group) < 0)
         return false;
     QString fileName = group->FileName();
-    if (!group->FileExists() || fileName.isEmpty()) {
+    if (newName || !group->FileExists() || fileName.isEmpty()) {
         TSaveFileRequest request;
         request.title = group->ProjectName() + QStringLiteral(" speichern unter...");
         request.filter = TDocumentFilters::FilterFor(m_core.Extensions(), ProjectPattern,

@@ -50,8 +50,8 @@ public:
     bool SaveActiveAs();
     // Every modified document, then every modified project group; true when all were saved.
     bool SaveAll();
-    // Writes a project group, asking for a name when it has no file yet.
-    bool SaveProjectGroup(TVYRAProjectGroupItems *group);
+    // Writes a project group, asking for a name when it has no file yet or newName is set.
+    bool SaveProjectGroup(TVYRAProjectGroupItems *group, bool newName = false);
     bool CloseActive();
     // Offers the unsaved documents and groups, then closes every group.
     bool CloseAll();

@@ -18,6 +18,7 @@
 #include "panels/TPictureHandler.h"
 #include "phpcheck/TPHPCheckFeature.h"
 #include "printing/TPrintFeature.h"
+#include "projects/TProjectFeature.h"
 #include "plugins/TPluginFeature.h"
 #include "preview/TPreviewFeature.h"
 #include "projects/TVYRAProjectGroupItems.h"
@@ -66,6 +67,7 @@ TStudioFeatures::TStudioFeatures(TVYRACore &core, TMainForm &window, TFileDialog
     m_plugins = std::make_unique<TPluginFeature>(m_core, m_window);
     m_phpCheck = std::make_unique<TPHPCheckFeature>(m_core, m_window);
     m_preview = std::make_unique<TPreviewFeature>(m_core, m_window, *m_phpCheck);
+    m_projects = std::make_unique<TProjectFeature>(m_core, m_window, *m_documents, *m_dialogs);
     m_window.ListsChanged();
 }
 

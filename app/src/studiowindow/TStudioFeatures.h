@@ -17,6 +17,7 @@ class TPHPCheckFeature;
 class TPictureHandler;
 class TPreviewFeature;
 class TPrintFeature;
+class TProjectFeature;
 class TPluginFeature;
 class TFileDialogs;
 class TRecentFilesMenu;
@@ -55,6 +56,7 @@ public:
     TSearchFeature *Search() const { return m_search; }
     TPHPCheckFeature &PHPCheck() const { return *m_phpCheck; }
     TPreviewFeature &Preview() const { return *m_preview; }
+    TProjectFeature &Projects() const { return *m_projects; }
 
 private:
     void createDocumentCommands();
@@ -88,5 +90,6 @@ private:
     std::unique_ptr<TEditingFeature> m_editing;
     std::unique_ptr<TPHPCheckFeature> m_phpCheck;
     std::unique_ptr<TPreviewFeature> m_preview;
+    std::unique_ptr<TProjectFeature> m_projects;
     bool m_checkingChange = false;
 };
