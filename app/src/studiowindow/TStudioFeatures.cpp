@@ -25,6 +25,7 @@
 #include "recovery/TJournalKeeper.h"
 #include "recovery/TRecoveryOffer.h"
 #include "search/TSearchFeature.h"
+#include "settings/TSettingsFeature.h"
 #include "settings/TTalvexStudioSettings.h"
 #include "structure/TStructureFeature.h"
 #include "snippets/TVYRAMRUList.h"
@@ -62,6 +63,7 @@ TStudioFeatures::TStudioFeatures(TVYRACore &core, TMainForm &window, TFileDialog
     hearWindow();
     m_search = new TSearchFeature(m_core, m_window);
     m_plugins = std::make_unique<TPluginFeature>(m_core, m_window);
+    m_settings = std::make_unique<TSettingsFeature>(m_core, m_window);
     m_window.ListsChanged();
 }
 

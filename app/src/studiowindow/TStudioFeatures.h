@@ -20,6 +20,7 @@ class TFileDialogs;
 class TRecentFilesMenu;
 class TStructureFeature;
 class TSearchFeature;
+class TSettingsFeature;
 class TTemplateMenu;
 class TUpdateFeature;
 class TVYRACore;
@@ -51,6 +52,7 @@ public:
     TEditingFeature &Editing() const { return *m_editing; }
     TPrintFeature &Printing() const { return *m_printing; }
     TSearchFeature *Search() const { return m_search; }
+    TSettingsFeature &Settings() const { return *m_settings; }
 
 private:
     void createDocumentCommands();
@@ -82,5 +84,6 @@ private:
     TSearchFeature *m_search = nullptr;
     std::unique_ptr<TPluginFeature> m_plugins;
     std::unique_ptr<TEditingFeature> m_editing;
+    std::unique_ptr<TSettingsFeature> m_settings;
     bool m_checkingChange = false;
 };
