@@ -6,6 +6,7 @@
 #include "highlighters/THighlighterAttributeFile.h"
 #include "highlighters/TIHighlighter.h"
 #include "settings/TColorButton.h"
+#include "settings/TFontStyleBoxes.h"
 #include "settings/TTalvexStudioEditorSettings.h"
 #include "settings/TTalvexStudioSettings.h"
 #include "ui/TPrompter.h"
@@ -25,10 +26,7 @@ THighlighterStylesPage::THighlighterStylesPage(TVYRACore &core, TTalvexStudioSet
     , m_elements(new QListWidget(this))
     , m_foreground(new TColorButton(QStringLiteral("Vordergrund"), this))
     , m_background(new TColorButton(QStringLiteral("Hintergrund"), this))
-    , m_bold(new QCheckBox(QStringLiteral("Fett"), this))
-    , m_italic(new QCheckBox(QStringLiteral("Kursiv"), this))
-    , m_underline(new QCheckBox(QStringLiteral("Unterstrichen"), this))
-    , m_strikeOut(new QCheckBox(QStringLiteral("Durchgestrichen"), this))
+    , m_styles(new TFontStyleBoxes(this))
     , m_autoSave(new QCheckBox(QStringLiteral("Geänderte Einstellungen automatisch speichern"), this))
 {
     auto *save = new QPushButton(QStringLiteral("Speichern"), this);
@@ -38,13 +36,10 @@ THighlighterStylesPage::THighlighterStylesPage(TVYRACore &core, TTalvexStudioSet
     layout->addWidget(caption(QStringLiteral("Einstellungen für die Syntaxhervorhebung"), this));
     layout->addWidget(m_highlighter);
     auto *grid = new QGridLayout;
-    grid->addWidget(m_elements, 0, 0, 6, 1);
+    grid->addWidget(m_elements, 0, 0, 3, 1);
     grid->addWidget(m_foreground, 0, 1);
     grid->addWidget(m_background, 1, 1);
-    grid->addWidget(m_bold, 2, 1);
-    grid->addWidget(m_italic, 3, 1);
-    grid->addWidget(m_underline, 4, 1);
-    grid->addWidget(m_strikeOut, 5, 1);
+    grid->addWidget(m_styles, 2, 1);
     layout->addLayout(grid);
     layout->addWidget(m_autoSave);
     auto *buttons = new QHBoxLayout;
@@ -54,8 +49,8 @@ THighlighterStylesPage::THighlighterStylesPage(TVYRACore &core, TTalvexStudioSet
     buttons->addStretch();
     layout->addLayout(buttons);
 
-    for (QWidget *control : std::initializer_list<QWidget *>{m_bold, m_italic, m_underline, m_strikeOut, m_autoSave})
-        watch(control);
+    watch(m_autoSave);
+    connect(m_styles, &TFontStyleBoxes::styleChanged, this, &TSettingsPage::changed);
     connect(m_foreground, &TColorButton::colorChanged, this, &TSettingsPage::changed);
     connect(m_background, &TColorButton::colorChanged, this, &TSettingsPage::changed);
     connect(m_highlighter, &QComboBox::currentIndexChanged, this, &THighlighterStylesPage::highlighterChosen);
@@ -118,24 +113,17 @@ void THighlighterStylesPage::highlighterChosen()
 void THighlighterStylesPage::showElement()
 {
     const TSynHighlighterAttributes *element = currentElement();
-    const unsigned style = element ? element->style() : 0;
     m_foreground->SetColor(element ? element->foreground() : QColor());
     m_background->SetColor(element ? element->background() : QColor());
-    const QSignalBlocker b1(m_bold), b2(m_italic), b3(m_underline), b4(m_strikeOut);
-    m_bold->setChecked(style & fsBold);
-    m_italic->setChecked(style & fsItalic);
-    m_underline->setChecked(style & fsUnderline);
-    m_strikeOut->setChecked(style & fsStrikeOut);
+    m_styles->SetStyle(element ? element->style() : 0);
 }
 
 bool THighlighterStylesPage::elementEdited() const
 {
     const TSynHighlighterAttributes *element = currentElement();
-    const unsigned style = (m_bold->isChecked() ? fsBold : 0) | (m_italic->isChecked() ? fsItalic : 0)
-        | (m_underline->isChecked() ? fsUnderline : 0) | (m_strikeOut->isChecked() ? fsStrikeOut : 0);
     return element
         && (element->foreground() != m_foreground->Color() || element->background() != m_background->Color()
-            || element->style() != style);
+            || element->style() != m_styles->Style());
 }
 
 bool THighlighterStylesPage::SaveElement()
@@ -149,8 +137,7 @@ bool THighlighterStylesPage::SaveElement()
     }
     element->setForeground(m_foreground->Color());
     element->setBackground(m_background->Color());
-    element->setStyle((m_bold->isChecked() ? fsBold : 0) | (m_italic->isChecked() ? fsItalic : 0)
-                      | (m_underline->isChecked() ? fsUnderline : 0) | (m_strikeOut->isChecked() ? fsStrikeOut : 0));
+    element->setStyle(m_styles->Style());
     return saveHighlighter(*currentHighlighter());
 }
 

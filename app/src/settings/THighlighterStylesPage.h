@@ -6,6 +6,7 @@ class QCheckBox;
 class QComboBox;
 class QListWidget;
 class TColorButton;
+class TFontStyleBoxes;
 class TIHighlighter;
 class TSynHighlighterAttributes;
 
@@ -38,9 +39,6 @@ private:
     QListWidget *const m_elements;
     TColorButton *const m_foreground;
     TColorButton *const m_background;
-    QCheckBox *const m_bold;
-    QCheckBox *const m_italic;
-    QCheckBox *const m_underline;
-    QCheckBox *const m_strikeOut;
+    TFontStyleBoxes *const m_styles;
     QCheckBox *const m_autoSave;
 };

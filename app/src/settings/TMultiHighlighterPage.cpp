@@ -5,9 +5,9 @@
 #include "framework/TVYRACore.h"
 #include "highlighters/TIHighlighter.h"
 #include "settings/TColorButton.h"
+#include "settings/TFontStyleBoxes.h"
 #include "ui/TPrompter.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFormLayout>
@@ -32,10 +32,7 @@ TMultiHighlighterPage::TMultiHighlighterPage(TVYRACore &core, TTalvexStudioSetti
     , m_embedding(new QGroupBox(QStringLiteral("Einbettung"), this))
     , m_start(new QLineEdit(this))
     , m_end(new QLineEdit(this))
-    , m_bold(new QCheckBox(QStringLiteral("Fett"), this))
-    , m_italic(new QCheckBox(QStringLiteral("Kursiv"), this))
-    , m_underline(new QCheckBox(QStringLiteral("Unterstrichen"), this))
-    , m_strikeOut(new QCheckBox(QStringLiteral("Durchgestrichen"), this))
+    , m_styles(new TFontStyleBoxes(this))
     , m_foreground(new TColorButton(QStringLiteral("Vordergrund"), this))
     , m_background(new TColorButton(QStringLiteral("Hintergrund"), this))
     , m_applyEmbedding(new QPushButton(QStringLiteral("Übernehmen"), this))
@@ -50,10 +47,7 @@ TMultiHighlighterPage::TMultiHighlighterPage(TVYRACore &core, TTalvexStudioSetti
     auto *embedding = new QFormLayout(m_embedding);
     embedding->addRow(QStringLiteral("Startausdruck:"), m_start);
     embedding->addRow(QStringLiteral("Endausdruck:"), m_end);
-    auto *styles = new QHBoxLayout;
-    for (QCheckBox *box : {m_bold, m_italic, m_underline, m_strikeOut})
-        styles->addWidget(box);
-    embedding->addRow(styles);
+    embedding->addRow(m_styles);
     embedding->addRow(m_foreground, m_background);
     embedding->addRow(m_applyEmbedding);
     auto *layout = new QVBoxLayout(this);
@@ -91,8 +85,7 @@ TMultiHighlighterPage::TMultiHighlighterPage(TVYRACore &core, TTalvexStudioSetti
     connect(saveButton, &QPushButton::clicked, this, &TMultiHighlighterPage::saveScheme);
     for (QLineEdit *edit : {m_start, m_end})
         connect(edit, &QLineEdit::textEdited, this, &TMultiHighlighterPage::embeddingEdited);
-    for (QCheckBox *box : {m_bold, m_italic, m_underline, m_strikeOut})
-        connect(box, &QCheckBox::toggled, this, &TMultiHighlighterPage::embeddingEdited);
+    connect(m_styles, &TFontStyleBoxes::styleChanged, this, &TMultiHighlighterPage::embeddingEdited);
     for (TColorButton *button : {m_foreground, m_background})
         connect(button, &TColorButton::colorChanged, this, &TMultiHighlighterPage::embeddingEdited);
 }
@@ -167,10 +160,7 @@ void TMultiHighlighterPage::showSingle()
     m_showing = true;
     m_start->setText(shown.startExpr);
     m_end->setText(shown.endExpr);
-    m_bold->setChecked(shown.style & fsBold);
-    m_italic->setChecked(shown.style & fsItalic);
-    m_underline->setChecked(shown.style & fsUnderline);
-    m_strikeOut->setChecked(shown.style & fsStrikeOut);
+    m_styles->SetStyle(shown.style);
     m_foreground->SetColor(shown.foreground);
     m_background->SetColor(shown.background);
     m_showing = false;
@@ -211,9 +201,7 @@ void TMultiHighlighterPage::applyEmbedding()
     const TIHighlighter *single = CurrentSingle();
     if (!multi || !single)
         return;
-    const unsigned style = (m_bold->isChecked() ? fsBold : 0) | (m_italic->isChecked() ? fsItalic : 0)
-        | (m_underline->isChecked() ? fsUnderline : 0) | (m_strikeOut->isChecked() ? fsStrikeOut : 0);
-    if (m_editor->ApplyEmbedding(*multi, *single, {m_start->text(), m_end->text(), style, m_foreground->Color(),
+    if (m_editor->ApplyEmbedding(*multi, *single, {m_start->text(), m_end->text(), m_styles->Style(), m_foreground->Color(),
                                                    m_background->Color()}))
         m_applyEmbedding->setEnabled(false);
 }

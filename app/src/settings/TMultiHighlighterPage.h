@@ -5,7 +5,6 @@
 
 #include <memory>
 
-class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -13,6 +12,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class TColorButton;
+class TFontStyleBoxes;
 
 // "Multi-Syntaxhervorhebung": the editor of the multi-highlighters. Its
 // steps act on the registry at once and write "multihighlighter.xml"
@@ -53,10 +53,7 @@ private:
     QGroupBox *const m_embedding;
     QLineEdit *const m_start;
     QLineEdit *const m_end;
-    QCheckBox *const m_bold;
-    QCheckBox *const m_italic;
-    QCheckBox *const m_underline;
-    QCheckBox *const m_strikeOut;
+    TFontStyleBoxes *const m_styles;
     TColorButton *const m_foreground;
     TColorButton *const m_background;
     QPushButton *const m_applyEmbedding;
