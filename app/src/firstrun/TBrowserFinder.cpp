@@ -1,32 +1,11 @@
 #include "firstrun/TBrowserFinder.h"
 
 #include "settings/TTalvexStudioBrowserSettings.h"
+#include "utils/TStudioUtils.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QProcessEnvironment>
-
-namespace {
-
-struct TKnownBrowser {
-    const char *program;
-    const char *name;
-    const char *parameters;
-};
-
-// Named as the desktops name them; xdg-open stands for the user's default browser.
-const TKnownBrowser kKnownBrowsers[] = {
-    {"firefox", "Mozilla Firefox", "\"%filename%\""},
-    {"firefox-esr", "Mozilla Firefox ESR", "\"%filename%\""},
-    {"chromium", "Chromium", "\"%filename%\""},
-    {"google-chrome", "Google Chrome", "\"%filename%\""},
-    {"epiphany-browser", "GNOME Web", "\"%filename%\""},
-    {"konqueror", "Konqueror", "\"%filename%\""},
-    {"falkon", "Falkon", "\"%filename%\""},
-    {"xdg-open", "Standardbrowser (xdg-open)", "\"%filename%\""},
-};
-
-} // namespace
 
 QStringList TBrowserFinder::SearchPath()
 {
@@ -37,16 +16,14 @@ QStringList TBrowserFinder::SearchPath()
 QList<TFoundBrowser> TBrowserFinder::Find(const QStringList &folders)
 {
     QList<TFoundBrowser> found;
-    for (const TKnownBrowser &known : kKnownBrowsers) {
-        for (const QString &folder : folders) {
-            const QFileInfo program(QDir(folder), QString::fromLatin1(known.program));
-            if (program.isFile() && program.isExecutable()) {
-                found.append({QString::fromUtf8(known.name), QDir::cleanPath(program.absoluteFilePath()),
-                              QString::fromLatin1(known.parameters)});
-                break;
-            }
-        }
-    }
+    // An empty list would make the utilities search $PATH after all.
+    if (folders.isEmpty())
+        return found;
+    TStudioUtils::FindBrowsers(
+        [&found](const QString &name, const QString &path, const QString &parameters) {
+            found.append({name, QDir::cleanPath(QFileInfo(path).absoluteFilePath()), parameters});
+        },
+        folders);
     return found;
 }
 
@@ -76,4 +53,18 @@ QStringList TBrowserFinder::Store(const QList<TFoundBrowser> &found, TTalvexStud
     if (added)
         *added = count;
     return report;
+}
+
+QString TBrowserFinder::Report(const QStringList &lines)
+{
+    QString text = QStringLiteral("Suchergebnis der Browsersuche:\r\n");
+    for (const QString &line : lines)
+        text += line + QStringLiteral("\r\n");
+    return text;
+}
+
+bool TBrowserFinder::IsProgram(const QString &path)
+{
+    const QFileInfo program(path);
+    return !path.trimmed().isEmpty() && program.isFile() && program.isExecutable();
 }

@@ -13,8 +13,8 @@ struct TFoundBrowser {
     QString parameters; // "%filename%" stands for the previewed file
 };
 
-// Looks for the usual web browsers of a Linux desktop in the folders of the
-// program search path and adds them to the browser list of the preview.
+// Collects the browsers the studio utilities find on this computer and adds
+// them to the browser list of the preview, with the report the user reads.
 class TBrowserFinder
 {
 public:
@@ -29,4 +29,10 @@ public:
     // "%s" gefunden: %s ... gespeichert." or "... bereits vorhanden."), and
     // a closing line. added counts the new entries.
     static QStringList Store(const QList<TFoundBrowser> &found, TTalvexStudioBrowserSettings &browsers, int *added = nullptr);
+    // The lines of Store as one text under the heading "Suchergebnis der
+    // Browsersuche:", lines ending in CR LF.
+    static QString Report(const QStringList &lines);
+
+    // A browser is a program: an existing file the user may execute.
+    static bool IsProgram(const QString &path);
 };

@@ -28,6 +28,7 @@
 #include "recovery/TJournalKeeper.h"
 #include "recovery/TRecoveryOffer.h"
 #include "search/TSearchFeature.h"
+#include "settings/TSettingsFeature.h"
 #include "settings/TTalvexStudioSettings.h"
 #include "structure/TStructureFeature.h"
 #include "snippets/TVYRAMRUList.h"
@@ -68,6 +69,7 @@ TStudioFeatures::TStudioFeatures(TVYRACore &core, TMainForm &window, TFileDialog
     m_phpCheck = std::make_unique<TPHPCheckFeature>(m_core, m_window);
     m_preview = std::make_unique<TPreviewFeature>(m_core, m_window, *m_phpCheck);
     m_projects = std::make_unique<TProjectFeature>(m_core, m_window, *m_documents, *m_dialogs);
+    m_settings = std::make_unique<TSettingsFeature>(m_core, m_window);
     m_window.ListsChanged();
 }
 

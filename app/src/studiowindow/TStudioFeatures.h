@@ -23,6 +23,7 @@ class TFileDialogs;
 class TRecentFilesMenu;
 class TStructureFeature;
 class TSearchFeature;
+class TSettingsFeature;
 class TTemplateMenu;
 class TUpdateFeature;
 class TVYRACore;
@@ -57,6 +58,7 @@ public:
     TPHPCheckFeature &PHPCheck() const { return *m_phpCheck; }
     TPreviewFeature &Preview() const { return *m_preview; }
     TProjectFeature &Projects() const { return *m_projects; }
+    TSettingsFeature &Settings() const { return *m_settings; }
 
 private:
     void createDocumentCommands();
@@ -91,5 +93,6 @@ private:
     std::unique_ptr<TPHPCheckFeature> m_phpCheck;
     std::unique_ptr<TPreviewFeature> m_preview;
     std::unique_ptr<TProjectFeature> m_projects;
+    std::unique_ptr<TSettingsFeature> m_settings;
     bool m_checkingChange = false;
 };

@@ -53,12 +53,21 @@ void TStudioUtils::FindBrowsers(const TBrowserFound &found, const QStringList &s
         {"Chromium", "chromium", "\"%filename%\""},
         {"Google Chrome", "google-chrome", "\"%filename%\""},
         {"GNOME Web", "epiphany", "\"%filename%\""},
+        {"GNOME Web", "epiphany-browser", "\"%filename%\""},
         {"Konqueror", "konqueror", "\"%filename%\""},
         {"Falkon", "falkon", "\"%filename%\""},
+        // The user's default browser, whichever it is.
+        {"Standardbrowser (xdg-open)", "xdg-open", "\"%filename%\""},
     };
+    QStringList names;
     for (const TBrowser &browser : browsers) {
+        // One program per name: the first of a name's programs that exists.
+        if (names.contains(QString::fromLatin1(browser.name)))
+            continue;
         const QString path = QStandardPaths::findExecutable(QString::fromLatin1(browser.program), searchPath);
-        if (!path.isEmpty())
-            found(QString::fromLatin1(browser.name), path, QString::fromLatin1(browser.parameters));
+        if (path.isEmpty())
+            continue;
+        names << QString::fromLatin1(browser.name);
+        found(QString::fromLatin1(browser.name), path, QString::fromLatin1(browser.parameters));
     }
 }
