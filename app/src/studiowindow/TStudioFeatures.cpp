@@ -2,6 +2,7 @@
 
 #include "commands/TActionRegistry.h"
 #include "container/TVYRADocumentContainer.h"
+#include "dialogs/TDialogsFeature.h"
 #include "documents/TDocumentCommands.h"
 #include "documents/TQtFileDialogs.h"
 #include "documents/TRecentFilesMenu.h"
@@ -62,6 +63,7 @@ TStudioFeatures::TStudioFeatures(TVYRACore &core, TMainForm &window, TFileDialog
     hearWindow();
     m_search = new TSearchFeature(m_core, m_window);
     m_plugins = std::make_unique<TPluginFeature>(m_core, m_window);
+    m_dialogsFeature = std::make_unique<TDialogsFeature>(m_core, m_window);
     m_window.ListsChanged();
 }
 

@@ -5,6 +5,7 @@
 #include <memory>
 
 class TAutoSaver;
+class TDialogsFeature;
 class TDocumentCommands;
 class TEditingFeature;
 class TExternalChangeCheck;
@@ -51,6 +52,7 @@ public:
     TEditingFeature &Editing() const { return *m_editing; }
     TPrintFeature &Printing() const { return *m_printing; }
     TSearchFeature *Search() const { return m_search; }
+    TDialogsFeature &Dialogs() const { return *m_dialogsFeature; }
 
 private:
     void createDocumentCommands();
@@ -82,5 +84,6 @@ private:
     TSearchFeature *m_search = nullptr;
     std::unique_ptr<TPluginFeature> m_plugins;
     std::unique_ptr<TEditingFeature> m_editing;
+    std::unique_ptr<TDialogsFeature> m_dialogsFeature;
     bool m_checkingChange = false;
 };
