@@ -5,11 +5,14 @@
 #include "dialogs/TPropertiesModel.h"
 #include "dialogs/TShortcutManagerModel.h"
 #include "dialogs/TSnippetGroupChoice.h"
+#include "dialogs/TTemplateSettings.h"
+#include "documents/TVYRATemplate.h"
 #include "settings/TTalvexStudioShortcutSettings.h"
 #include "snippets/TSnippets.h"
 #include "utils/FileUtils.h"
 
 #include <QAction>
+#include <QLineEdit>
 
 // The rules of the shortcut manager, the document properties, the snippet
 // editor and the plug-in list, without their windows.
@@ -276,3 +279,24 @@ TEST(SnippetEditorFaults, AFailedSaveLeavesTheStoreAsItWas)
     EXPECT_TRUE(prompter.prompts()[0].text.startsWith("Das Code-Snippet \"Schleife\" wurde nicht hinzugefügt."));
 }
 
+
+// ---------------------------------------------------------------------------
+// Template settings
+
+TEST(TemplateSettings, OkStoresTheNameCancelLeavesIt)
+{
+    TVYRATemplate target("vorlage.qtf", "1.0", nullptr, nullptr, nullptr, false);
+    target.SetTemplateName("Alt");
+    {
+        TTemplateSettings dialog(target);
+        EXPECT_EQ(dialog.windowTitle(), "Talvex Studio - Vorlageneinstellungen");
+        EXPECT_EQ(dialog.NameEdit()->text(), "Alt");
+        dialog.NameEdit()->setText("Neu");
+        dialog.reject();
+    }
+    EXPECT_EQ(target.TemplateName(), "Alt");
+    TTemplateSettings dialog(target);
+    dialog.NameEdit()->setText("HTML-Seite");
+    dialog.accept();
+    EXPECT_EQ(target.TemplateName(), "HTML-Seite");
+}

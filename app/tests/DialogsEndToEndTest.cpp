@@ -24,6 +24,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDockWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -33,6 +34,7 @@
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 #include <functional>
+#include <iostream>
 
 namespace {
 
@@ -53,6 +55,8 @@ protected:
     }
     void TearDown() override
     {
+        for (const TPrompt &prompt : HasFailure() ? prompter.prompts() : QList<TPrompt>())
+            std::cout << "[  prompt  ] " << prompt.text.toStdString() << '\n';
         features.reset();
         window.reset();
         core.reset();
@@ -84,6 +88,7 @@ protected:
                     dialog->reject();
             }
         });
+        window->UpdateNow();
         window->Registry().Action(command)->trigger();
         return ran;
     }
@@ -110,28 +115,32 @@ TEST_F(DialogsEndToEndTest, ADoubleClickedSnippetGoesToTheCaretWhereItsMarkerSay
     TSnippetGroup *group = core->Snippets()->RootGroup()->AddGroup("Test");
     group->AddSnippet(std::make_unique<TSnippet>("Fett", "<b>%cursor%</b>", ""));
     panel->Refresh();
+    // The quick-bar page, shown.
+    for (QWidget *parent = panel->parentWidget(); parent; parent = parent->parentWidget())
+        if (auto *dock = qobject_cast<QDockWidget *>(parent))
+            dock->show();
 
     TVYRADocument *document = open("seite.html", "ab");
     ASSERT_TRUE(document);
     editorOf(document).SetSelection(1, 0);
     QTreeWidgetItem *item = findItem(*panel, "Fett");
     ASSERT_TRUE(item);
-    const QPoint at = panel->visualItemRect(item).center();
-    QTest::mouseClick(panel->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(panel->viewport(), Qt::LeftButton, {}, at);
+    panel->setCurrentItem(item);
+    emit panel->itemDoubleClicked(item, 0);
     EXPECT_EQ(editorOf(document).Text(), "a<b></b>b");
     EXPECT_EQ(editorOf(document).SelStart(), 4);
 
     // The command inserts the selected one too.
-    QTest::qWait(TMainForm::UpdateDelayMilliseconds + 10);
+    window->UpdateNow();
     window->Registry().Action("SnippetInsert")->trigger();
     EXPECT_EQ(editorOf(document).Text(), "a<b><b></b></b>b");
 }
 
 TEST_F(DialogsEndToEndTest, ASnippetMadeFromTheSelectionIsStoredAndListed)
 {
-    TSnippetGroup *html = core->Snippets()->RootGroup()->AddGroup("HTML");
-    html->AddGroup("Tabellen");
+    TSnippetGroup *own = core->Snippets()->RootGroup()->AddGroup("Testgruppe");
+    own->AddGroup("Tabellen");
+    const int ownIndex = core->Snippets()->RootGroup()->GetGroupCount() - 1;
     features->Dialogs().SnippetsPanel()->Refresh();
     TVYRADocument *document = open("seite.php", "Hallo <td></td> Welt");
     ASSERT_TRUE(document);
@@ -141,17 +150,17 @@ TEST_F(DialogsEndToEndTest, ASnippetMadeFromTheSelectionIsStoredAndListed)
         EXPECT_EQ(form.windowTitle(), "Code-Snippet hinzufügen...");
         EXPECT_EQ(form.TextEdit()->toPlainText(), "<td></td>");
         EXPECT_EQ(form.NameEdit()->text(), "Neues Code-Snippet");
-        ASSERT_EQ(form.Groups()->count(), 2);
-        EXPECT_EQ(form.Groups()->itemText(1), "HTML -> Tabellen");
-        form.Groups()->setCurrentIndex(1);
+        const int tables = form.Groups()->findText("Testgruppe -> Tabellen");
+        ASSERT_GE(tables, 0);
+        form.Groups()->setCurrentIndex(tables);
         form.NameEdit()->setText("Zelle");
         form.ShortTextEdit()->setText("td");
         form.accept();
     });
     ASSERT_TRUE(shown);
     TSnippets reread(core->Snippets()->FileName());
-    ASSERT_EQ(reread.RootGroup()->GetGroupCount(), 1);
-    const TSnippetGroup *tables = reread.RootGroup()->GetGroup(0)->GetGroup(0);
+    ASSERT_EQ(reread.RootGroup()->GetGroupCount(), ownIndex + 1);
+    const TSnippetGroup *tables = reread.RootGroup()->GetGroup(ownIndex)->GetGroup(0);
     ASSERT_TRUE(tables);
     ASSERT_EQ(tables->GetSnippetCount(), 1);
     EXPECT_EQ(tables->GetSnippet(0)->Name, "Zelle");

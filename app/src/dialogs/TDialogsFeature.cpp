@@ -85,7 +85,7 @@ void TDialogsFeature::showPlugins()
 void TDialogsFeature::InsertSnippet(const TSnippet *snippet)
 {
     TVYRADocumentContainer &container = *m_core.Container();
-    const int index = container.GetActiveDocumentIndex();
+    const int index = container.Documents().IndexOf(m_window.ActiveDocument());
     if (!snippet || index < 0)
         return;
     const std::unique_ptr<TVYRAEditor> editor = container.GetEditor(index);
