@@ -74,17 +74,26 @@ bool TCloseDialogModel::documentNeedsAttention(const TVYRADocument *document) co
     return document->GetModified() || !document->GetFileExists();
 }
 
+bool TCloseDialogModel::isDefaultGroup(const TVYRAProjectGroupItems *group) const
+{
+    return m_container.IsDefaultGroupCreated() && m_container.GetDefaultGroup() == group;
+}
+
+bool TCloseDialogModel::groupNeedsAttention(const TNode &node) const
+{
+    if (node.group->Modified())
+        return true;
+    // A group without a file of its own loses its list of documents when it
+    // closes unsaved. The default group is the exception: it has no file by
+    // design, and its unchanged list is not worth a question.
+    return node.neverStored && !isDefaultGroup(node.group) && !documentsOf(node.group).isEmpty();
+}
+
 int TCloseDialogModel::AttentionCount() const
 {
     int count = 0;
-    const TVYRAProjectGroupList *list = m_container.ProjectGroups();
-    for (TVYRAProjectGroupItems *group : m_groups) {
-        if (!list || list->IndexOf(group) < 0)
-            continue;
-        count += group->Modified();
-        for (const TVYRADocument *document : documentsOf(group))
-            count += document->GetModified();
-    }
+    for (const TNode &node : m_nodes)
+        count += int(groupNeedsAttention(node)) + int(node.children.size());
     return count;
 }
 
@@ -120,7 +129,7 @@ void TCloseDialogModel::Rebuild()
         if (!list || list->IndexOf(group) < 0)
             continue;
         TNode node = groupNode(group);
-        if (group->Modified() || node.neverStored || !node.children.isEmpty())
+        if (groupNeedsAttention(node) || !node.children.isEmpty())
             m_nodes.append(node);
     }
 }
@@ -152,33 +161,29 @@ bool TCloseDialogModel::SaveSelected(const QList<TSelection> &selection)
             documents.append(node.children[selected.child].document);
     }
     // Only documents the container still holds are saved.
-    for (TVYRADocument *document : documents) {
-        for (int i = 0; i < m_container.GetDocumentCount(); ++i) {
-            if (m_container.GetDocument(i) == document) {
-                m_saveDocument(document);
-                break;
-            }
-        }
-    }
+    for (TVYRADocument *document : documents)
+        if (m_container.Documents().IndexOf(document) >= 0)
+            m_saveDocument(document);
     for (TVYRAProjectGroupItems *group : groups)
         m_saveGroup(group);
     Rebuild();
-    return m_nodes.isEmpty() || AttentionCount() == 0;
+    return m_nodes.isEmpty();
 }
 
 bool TCloseDialogModel::SaveAll()
 {
-    for (TVYRAProjectGroupItems *group : m_groups) {
-        for (TVYRADocument *document : documentsOf(group)) {
-            if (document->GetModified())
-                m_saveDocument(document);
-        }
-    }
-    const TVYRAProjectGroupList *list = m_container.ProjectGroups();
-    for (TVYRAProjectGroupItems *group : m_groups) {
-        if (list && list->IndexOf(group) >= 0 && group->Modified())
-            m_saveGroup(group);
-    }
     Rebuild();
-    return AttentionCount() == 0;
+    // Documents first, so that a group is written with its documents' new names.
+    const QList<TNode> nodes = m_nodes;
+    for (const TNode &node : nodes)
+        for (const TNode &child : node.children)
+            if (m_container.Documents().IndexOf(child.document) >= 0)
+                m_saveDocument(child.document);
+    for (const TNode &node : nodes)
+        if (m_container.ProjectGroups() && m_container.ProjectGroups()->IndexOf(node.group) >= 0)
+            m_saveGroup(node.group);
+    // A save that failed or was cancelled leaves its entry in the tree, and
+    // the dialog open with it.
+    Rebuild();
+    return m_nodes.isEmpty();
 }

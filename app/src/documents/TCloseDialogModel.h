@@ -46,7 +46,10 @@ public:
     static QString HintText();
     static QString NeverStoredWarning();
 
-    // Modified documents of the offered groups plus modified groups.
+    // The entries that need attention: documents that are modified or were
+    // never stored, and groups that are modified, hold such documents, or
+    // hold documents without having a file of their own (the default group
+    // aside). A group listed only for its documents does not count.
     int AttentionCount() const;
     // Builds the tree again from the current state.
     void Rebuild();
@@ -55,14 +58,17 @@ public:
 
     // "Speichern": saves the selected groups and documents (documents
     // first, so that a group is written with its documents' new names),
-    // then rebuilds. True when the tree is empty or nothing modified is left.
+    // then rebuilds. True when the tree has become empty.
     bool SaveSelected(const QList<TSelection> &selection);
-    // "Alle speichern": every document, then every group; true when nothing
-    // needs saving any more.
+    // "Alle speichern": every listed document, then every listed group; true
+    // when the tree has become empty. A cancelled or failed save keeps its
+    // entry, so the dialog stays open over it.
     bool SaveAll();
 
 private:
     bool documentNeedsAttention(const TVYRADocument *document) const;
+    bool groupNeedsAttention(const TNode &node) const;
+    bool isDefaultGroup(const TVYRAProjectGroupItems *group) const;
     TNode groupNode(TVYRAProjectGroupItems *group) const;
     QList<TVYRADocument *> documentsOf(const TVYRAProjectGroupItems *group) const;
 

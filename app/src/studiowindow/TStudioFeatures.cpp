@@ -2,6 +2,7 @@
 
 #include "commands/TActionRegistry.h"
 #include "container/TVYRADocumentContainer.h"
+#include "dialogs/TDialogsFeature.h"
 #include "documents/TDocumentCommands.h"
 #include "documents/TQtFileDialogs.h"
 #include "documents/TRecentFilesMenu.h"
@@ -70,6 +71,7 @@ TStudioFeatures::TStudioFeatures(TVYRACore &core, TMainForm &window, TFileDialog
     m_preview = std::make_unique<TPreviewFeature>(m_core, m_window, *m_phpCheck);
     m_projects = std::make_unique<TProjectFeature>(m_core, m_window, *m_documents, *m_dialogs);
     m_settings = std::make_unique<TSettingsFeature>(m_core, m_window);
+    m_dialogsFeature = std::make_unique<TDialogsFeature>(m_core, m_window);
     m_window.ListsChanged();
 }
 

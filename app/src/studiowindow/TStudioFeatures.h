@@ -5,6 +5,7 @@
 #include <memory>
 
 class TAutoSaver;
+class TDialogsFeature;
 class TDocumentCommands;
 class TEditingFeature;
 class TExternalChangeCheck;
@@ -59,6 +60,7 @@ public:
     TPreviewFeature &Preview() const { return *m_preview; }
     TProjectFeature &Projects() const { return *m_projects; }
     TSettingsFeature &Settings() const { return *m_settings; }
+    TDialogsFeature &Dialogs() const { return *m_dialogsFeature; }
 
 private:
     void createDocumentCommands();
@@ -94,5 +96,6 @@ private:
     std::unique_ptr<TPreviewFeature> m_preview;
     std::unique_ptr<TProjectFeature> m_projects;
     std::unique_ptr<TSettingsFeature> m_settings;
+    std::unique_ptr<TDialogsFeature> m_dialogsFeature;
     bool m_checkingChange = false;
 };
