@@ -25,5 +25,6 @@ set(TALVEX_INTEGRATION_FILES
 install(CODE "
     set(talvex_integration_files \"${TALVEX_INTEGRATION_FILES}\")
     set(TALVEX_ICON_SIZES \"${TALVEX_ICON_SIZES}\")
+    set(talvex_build_dir \"${CMAKE_BINARY_DIR}\")
     include(\"${PROJECT_SOURCE_DIR}/cmake/TalvexInstallIntegration.cmake\")
 ")

@@ -21,7 +21,7 @@ endif()
 
 file(READ "${desktop_in}" desktop)
 string(REPLACE "__TALVEX_PREFIX__" "${CMAKE_INSTALL_PREFIX}" desktop "${desktop}")
-set(desktop_out "${CMAKE_CURRENT_BINARY_DIR}/packaging/talvex-studio.desktop")
+set(desktop_out "${talvex_build_dir}/packaging/talvex-studio.desktop")
 file(WRITE "${desktop_out}" "${desktop}")
 file(INSTALL "${desktop_out}" DESTINATION "${share}/applications" PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 file(INSTALL "${mime_xml}" DESTINATION "${share}/mime/packages" RENAME "talvex-studio.xml")
