@@ -12,7 +12,7 @@ GENERATOR  := -G Ninja
 export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_NOHASHDIR := 1
 
-.PHONY: all deps configure build run test bench fuzz asan install clean
+.PHONY: all deps configure build run test bench fuzz asan install package clean
 
 all: build
 
@@ -62,6 +62,10 @@ asan: deps $(ASAN_BUILD)/build.ninja
 
 install: build
 	cmake --install $(BUILD) --prefix $(or $(PREFIX),/opt/talvex-studio)
+
+# The Debian package talvex-studio_<version>_amd64.deb in $(BUILD).
+package: build
+	cd $(BUILD) && cpack --config CPackConfig.cmake
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -35,3 +35,8 @@ set(CMAKE_AUTOMOC ON)
 set(CMAKE_AUTORCC ON)
 
 string(TIMESTAMP TALVEX_BUILD_TIMESTAMP "%Y-%m-%dT%H:%M:%SZ" UTC)
+
+# The Debian package installs this tree to one folder under /opt (see
+# cmake/TalvexPackage.cmake); the program icon comes in these hicolor sizes.
+set(TALVEX_PACKAGE_PREFIX "/opt/talvex-studio")
+set(TALVEX_ICON_SIZES 16 22 24 32 48 64 128 256)

@@ -11,6 +11,7 @@ php-cli python3
 wordpress mediawiki phpmyadmin universal-ctags
 libgtest-dev libgmock-dev libbenchmark-dev openssl
 xvfb xauth
+dpkg-dev desktop-file-utils appstream strace
 clang libclang-rt-14-dev
 "
 

@@ -1,5 +1,6 @@
 #include "TUpdateLayout.h"
 
+#include "TSystemPackage.h"
 #include "TUpdateNames.h"
 #include "startup/TDataFolders.h"
 #include "utils/FileUtils.h"
@@ -41,6 +42,7 @@ TUpdateLayout TUpdateLayout::ForProgramFolder(const QString &programFolder, cons
     layout.m_dataDir = folders.commonData;
     layout.m_userDataDir = folders.userData;
     layout.m_portable = folders.portable;
+    layout.m_packageManaged = !folders.portable && TSystemPackage::Owns(layout.m_programFolder + TUpdateNames::Editor());
     layout.m_writable = folderWritable;
     return layout;
 }
@@ -67,7 +69,7 @@ QString TUpdateLayout::Expand(const QString &target) const
 
 bool TUpdateLayout::ProgramLeftToSystem() const
 {
-    return !m_portable && !writable(m_programFolder);
+    return !m_portable && (m_packageManaged || !writable(m_programFolder));
 }
 
 bool TUpdateLayout::Updatable(const QString &target) const
@@ -75,6 +77,8 @@ bool TUpdateLayout::Updatable(const QString &target) const
     if (m_portable)
         return true;
     if (target.contains(kInstDir) && ProgramLeftToSystem())
+        return false;
+    if (m_packageManaged && target.contains(kDataDir))
         return false;
     return writable(Expand(target));
 }

@@ -10,7 +10,9 @@ struct TSystemFolders;
 // where the editor reads it. In the portable layout (a "Data" folder in the
 // program base folder) every target is updatable; in an installed layout a
 // program folder the user cannot write is left to the system's installer,
-// and data folders are updated only where they can be written.
+// and data folders are updated only where they can be written. An
+// installation of the system's package manager leaves the program and the
+// common data to it, writable or not: only the user's data is updated.
 class TUpdateLayout
 {
 public:
@@ -35,6 +37,10 @@ public:
 
     // Decides whether a folder can be written (tests give their own).
     void SetWritableCheck(std::function<bool(const QString &)> check) { m_writable = std::move(check); }
+    // Whether the package manager installed the program (found from its
+    // package database by ForProgramFolder; tests set it).
+    bool PackageManaged() const { return m_packageManaged; }
+    void SetPackageManaged(bool managed) { m_packageManaged = managed; }
 
 private:
     bool writable(const QString &folder) const;
@@ -44,5 +50,6 @@ private:
     QString m_dataDir;
     QString m_userDataDir;
     bool m_portable = false;
+    bool m_packageManaged = false;
     std::function<bool(const QString &)> m_writable;
 };
