@@ -17,6 +17,7 @@
 #include "panels/TFileExplorerPanel.h"
 #include "panels/TPictureHandler.h"
 #include "printing/TPrintFeature.h"
+#include "projectmanager/TProjectManagerFeature.h"
 #include "plugins/TPluginFeature.h"
 #include "projects/TVYRAProjectGroupItems.h"
 #include "recovery/TAutoSaver.h"
@@ -62,6 +63,7 @@ TStudioFeatures::TStudioFeatures(TVYRACore &core, TMainForm &window, TFileDialog
     hearWindow();
     m_search = new TSearchFeature(m_core, m_window);
     m_plugins = std::make_unique<TPluginFeature>(m_core, m_window);
+    m_projectManager = std::make_unique<TProjectManagerFeature>(m_core, m_window, *m_documents, *m_dialogs);
     m_window.ListsChanged();
 }
 

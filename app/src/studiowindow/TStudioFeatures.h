@@ -15,6 +15,7 @@ class TJournalKeeper;
 class TMainForm;
 class TPictureHandler;
 class TPrintFeature;
+class TProjectManagerFeature;
 class TPluginFeature;
 class TFileDialogs;
 class TRecentFilesMenu;
@@ -51,6 +52,7 @@ public:
     TEditingFeature &Editing() const { return *m_editing; }
     TPrintFeature &Printing() const { return *m_printing; }
     TSearchFeature *Search() const { return m_search; }
+    TProjectManagerFeature &ProjectManager() const { return *m_projectManager; }
 
 private:
     void createDocumentCommands();
@@ -82,5 +84,6 @@ private:
     TSearchFeature *m_search = nullptr;
     std::unique_ptr<TPluginFeature> m_plugins;
     std::unique_ptr<TEditingFeature> m_editing;
+    std::unique_ptr<TProjectManagerFeature> m_projectManager;
     bool m_checkingChange = false;
 };
