@@ -24,7 +24,7 @@ QList<TVYRAProjectGroupItem *> TProjectDropRules::OutermostItems(const QList<TVY
             continue;
         bool inside = false;
         for (const TVYRAProjectGroupItem *other : dragged)
-            inside = inside || (other && other != item && item->IsChildOf(other));
+            inside = inside || (other && other != item && other->Parent() && item->IsChildOf(other));
         if (!inside)
             moved.append(item);
     }
