@@ -42,6 +42,7 @@ TProjectFileTree::TProjectFileTree(QWidget *parent)
     setDefaultDropAction(Qt::MoveAction);
     setDragEnabled(true);
     setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
     setDropIndicatorShown(true);
     setUniformRowHeights(true);
     setContextMenuPolicy(Qt::CustomContextMenu);
