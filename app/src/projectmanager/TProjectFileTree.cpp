@@ -1,6 +1,7 @@
 #include "projectmanager/TProjectFileTree.h"
 
 #include "documents/TVYRADocument.h"
+#include "projectmanager/TProjectFileRow.h"
 #include "projectmanager/TProjectItemLabels.h"
 #include "projects/TTalvexStudioProject.h"
 #include "projects/TVYRAProjectGroupItem.h"
@@ -105,14 +106,17 @@ void TProjectFileTree::Show(TVYRAProjectGroupItems *group)
 
 QTreeWidgetItem *TProjectFileTree::makeRow(TVYRAProjectGroupItem *item, const TVYRAProjectGroupItem *startPage)
 {
-    const TVYRADocument *document = item->ItemType() == pitFile ? item->GetDocument() : nullptr;
+    const bool folder = item->ItemType() == pitFolder;
+    const TVYRADocument *document = folder ? nullptr : item->GetDocument();
     const bool isStartPage = item == startPage;
-    const QFileInfo info(TProjectItemLabels::DiskPath(*item));
-    const bool present = document ? document->GetFileExists() : info.exists();
-    auto *row = new QTreeWidgetItem(QStringList{
-        TProjectItemLabels::Name(*item, document, isStartPage), TProjectItemLabels::Path(*item),
-        TProjectItemLabels::Changed(info.exists() ? info.lastModified() : QDateTime()),
-        TProjectItemLabels::Size(*item), TProjectItemLabels::TypeName(*item), item->Comment()});
+    const QString path = TProjectItemLabels::DiskPath(*item);
+    // One question to the disk per row; the rest of the disk columns wait until the row is seen.
+    const bool exists = !path.isEmpty() && QFileInfo::exists(path);
+    const bool present = document ? document->GetFileExists() : exists;
+    auto *row = new TProjectFileRow(
+        QStringList{TProjectItemLabels::Name(*item, document, isStartPage, exists), TProjectItemLabels::Path(*item, path),
+                    QString(), QString(), QString(), item->Comment()},
+        path, folder);
     row->setData(colName, ItemRole, QVariant::fromValue(static_cast<void *>(item)));
     row->setFlags(row->flags() | Qt::ItemIsEditable | Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled);
     row->setIcon(colName, iconFor(*item, present, isStartPage));
@@ -132,13 +136,19 @@ QTreeWidgetItem *TProjectFileTree::makeRow(TVYRAProjectGroupItem *item, const TV
 
 QIcon TProjectFileTree::iconFor(const TVYRAProjectGroupItem &item, bool present, bool startPage)
 {
-    QStyle *style = QApplication::style();
+    // The style reads its icons from image files each time it is asked: asked once.
+    if (m_standardIcons.isEmpty()) {
+        QStyle *style = QApplication::style();
+        m_standardIcons = {style->standardIcon(QStyle::SP_DirIcon),
+                           QIcon::fromTheme(QStringLiteral("go-home"), style->standardIcon(QStyle::SP_DirHomeIcon)),
+                           style->standardIcon(QStyle::SP_MessageBoxWarning), style->standardIcon(QStyle::SP_FileIcon)};
+    }
     if (item.ItemType() == pitFolder)
-        return style->standardIcon(QStyle::SP_DirIcon);
+        return m_standardIcons.at(0);
     if (startPage)
-        return QIcon::fromTheme(QStringLiteral("go-home"), style->standardIcon(QStyle::SP_DirHomeIcon));
+        return m_standardIcons.at(1);
     if (!present)
-        return style->standardIcon(QStyle::SP_MessageBoxWarning);
+        return m_standardIcons.at(2);
     // By type, once per extension: asking the desktop for every file of a large project is slow.
     const QString suffix = QFileInfo(item.PhysicalFileName()).suffix().toLower();
     auto found = m_iconsBySuffix.constFind(suffix);
@@ -146,7 +156,7 @@ QIcon TProjectFileTree::iconFor(const TVYRAProjectGroupItem &item, bool present,
         static const QMimeDatabase database;
         const QMimeType type = database.mimeTypeForFile(item.PhysicalFileName(), QMimeDatabase::MatchExtension);
         const QIcon themed = QIcon::fromTheme(type.iconName(), QIcon::fromTheme(type.genericIconName()));
-        found = m_iconsBySuffix.insert(suffix, themed.isNull() ? style->standardIcon(QStyle::SP_FileIcon) : themed);
+        found = m_iconsBySuffix.insert(suffix, themed.isNull() ? m_standardIcons.at(3) : themed);
     }
     return *found;
 }

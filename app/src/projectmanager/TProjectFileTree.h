@@ -69,5 +69,7 @@ private:
     TVYRAProjectGroupItems *m_group = nullptr;
     QHash<const TVYRAProjectGroupItem *, QTreeWidgetItem *> m_rows;
     QHash<QString, QIcon> m_iconsBySuffix;
+    // Folder, start page, warning, plain file.
+    QList<QIcon> m_standardIcons;
     bool m_filling = false;
 };

@@ -41,6 +41,12 @@ bool TProjectItemLabels::IsPresent(const TVYRAProjectGroupItem &item, const TVYR
 QString TProjectItemLabels::Name(const TVYRAProjectGroupItem &item, const TVYRADocument *document,
                                  bool isStartPage)
 {
+    return Name(item, document, isStartPage, document || item.ItemType() == pitFolder || IsPresent(item, nullptr));
+}
+
+QString TProjectItemLabels::Name(const TVYRAProjectGroupItem &item, const TVYRADocument *document,
+                                 bool isStartPage, bool fileExists)
+{
     if (item.ItemType() == pitFolder)
         return item.ItemName();
     QString name = fileNameOf(item);
@@ -49,7 +55,7 @@ QString TProjectItemLabels::Name(const TVYRAProjectGroupItem &item, const TVYRAD
             name += QStringLiteral(" *");
         if (!document->GetFileExists())
             name = NotFound.arg(name);
-    } else if (!IsPresent(item, nullptr)) {
+    } else if (!fileExists) {
         name = NotFound.arg(name);
     }
     if (isStartPage)
@@ -59,7 +65,11 @@ QString TProjectItemLabels::Name(const TVYRAProjectGroupItem &item, const TVYRAD
 
 QString TProjectItemLabels::Path(const TVYRAProjectGroupItem &item)
 {
-    const QString path = DiskPath(item);
+    return Path(item, DiskPath(item));
+}
+
+QString TProjectItemLabels::Path(const TVYRAProjectGroupItem &item, const QString &path)
+{
     QString folder = item.ItemType() == pitFolder ? path : ExtractFilePath(path);
     const TVYRAProjectGroupItems *group = item.Owner();
     const QString fileFolder = group ? group->FileFolder() : QString();
@@ -78,9 +88,11 @@ QString TProjectItemLabels::Changed(const QDateTime &changed)
 
 QString TProjectItemLabels::Size(const TVYRAProjectGroupItem &item)
 {
-    if (item.ItemType() == pitFolder)
-        return {};
-    const QFileInfo info(DiskPath(item));
+    return item.ItemType() == pitFolder ? QString() : FileSize(QFileInfo(DiskPath(item)));
+}
+
+QString TProjectItemLabels::FileSize(const QFileInfo &info)
+{
     return info.isFile() ? FormatDiskSpace(info.size()) : QString();
 }
 
@@ -88,11 +100,15 @@ QString TProjectItemLabels::TypeName(const TVYRAProjectGroupItem &item)
 {
     if (item.ItemType() == pitFolder)
         return QStringLiteral("Dateiordner");
+    return FileTypeName(DiskPath(item));
+}
+
+QString TProjectItemLabels::FileTypeName(const QString &path)
+{
     // By extension, as the desktop names types in its file lists: reading every
     // file's content would make a large project slow to show. Main thread only.
     static const QMimeDatabase database;
     static QHash<QString, QString> bySuffix;
-    const QString path = DiskPath(item);
     const QString suffix = QFileInfo(path).suffix().toLower();
     auto found = bySuffix.constFind(suffix);
     if (found == bySuffix.constEnd())

@@ -29,6 +29,7 @@
 #include <QTabWidget>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace {
 
@@ -196,6 +197,8 @@ void TProjectManager::ShowProjectManager(TVYRAProjectGroupItems *group, TPage pa
     m_group = group;
     Refresh();
     m_pages->setCurrentIndex(page);
+    // Filled just now: the activation that follows need not fill the pages again.
+    m_justFilled = !isActiveWindow();
     show();
     raise();
     activateWindow();
@@ -336,7 +339,7 @@ void TProjectManager::openProjectFolder()
 bool TProjectManager::event(QEvent *event)
 {
     // Coming back to the window shows what changed meanwhile in the main window.
-    if (event->type() == QEvent::WindowActivate && isVisible())
+    if (event->type() == QEvent::WindowActivate && isVisible() && !std::exchange(m_justFilled, false))
         Refresh();
     return QWidget::event(event);
 }

@@ -101,6 +101,7 @@ private:
     THost m_host;
     TVYRAProjectGroupItems *m_group = nullptr;
     bool m_refreshing = false;
+    bool m_justFilled = false;
     bool m_syncAvailable = false;
     TToDoCommands m_toDoCommands;
     QTabWidget *const m_pages;
