@@ -9,6 +9,8 @@
 #include "container/TVYRADocumentContainer.h"
 #include "dialogs/TEditToDoForm.h"
 #include "documents/TDocumentCommands.h"
+#include "documents/TDocumentFilters.h"
+#include "documents/TFileDialogs.h"
 #include "documents/TVYRADocument.h"
 #include "editor/TCodeEditor.h"
 #include "framework/TVYRACore.h"
@@ -41,6 +43,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QUrl>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -238,12 +241,16 @@ TEST_F(ProjectManagerEndToEndTest, FolderDraggedIntoAnotherMovesOnDiskAndSurvive
     EXPECT_TRUE(item("a.css"));
     EXPECT_TRUE(QFileInfo::exists(web + "a.css"));
 
-    // Saved with "Ok", read again: tree and disk agree.
+    // Saved with "Ok", closed and opened again: tree and disk agree.
     manager.Ok();
     EXPECT_FALSE(manager.isVisible());
     EXPECT_FALSE(group->Modified());
-    auto reread = TTalvexStudioProject::Factory()(nullptr, projectFile, true, true);
-    EXPECT_EQ(inTree(*reread, web), onDisk(web));
+    ASSERT_TRUE(features->Documents().CloseProjectGroup(group));
+    EXPECT_EQ(core->Container()->FindProject(projectFile), -1);
+    window->OpenFiles({projectFile});
+    const int reopened = core->Container()->FindProject(projectFile);
+    ASSERT_GE(reopened, 0);
+    EXPECT_EQ(inTree(*core->Container()->ProjectGroups()->Items(reopened), web), onDisk(web));
     EXPECT_EQ(onDisk(web), QStringList({"a.css", "css", "index.php", "js", "js/app.js", "js/sub", "js/sub/b.css"}));
 }
 
@@ -379,6 +386,17 @@ TEST_F(ProjectManagerEndToEndTest, ToDoPageAndCommandsInBothWindows)
     EXPECT_TRUE(entry->IsDone());
     EXPECT_EQ(page->Counter()->text(), "ToDo-Liste: 1 Eintrag, davon 1 erledigt:");
 
+    // Another group selected: the page shows its (empty) list and the entry commands are off.
+    window->SelectProjectGroup(core->Container()->GetDefaultGroup());
+    window->UpdateNow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return page->Project() != group; }, 2000));
+    EXPECT_EQ(page->Tree()->topLevelItemCount(), 0);
+    window->UpdateNow();
+    EXPECT_FALSE(window->Registry().Action(QStringLiteral("ToDoToggleDoneStatus"))->isEnabled());
+    window->SelectProjectGroup(group);
+    window->UpdateNow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return page->Project() == group; }, 2000));
+
     // The manager's ToDo page shows the same rows; its menu takes the main window's shortcuts.
     window->Registry().SetShortcut(QStringLiteral("ToDoEditEntry"), QKeySequence(QStringLiteral("Ctrl+Alt+E")));
     TProjectManager &manager = showManager(TProjectManager::pgToDo);
@@ -408,4 +426,35 @@ TEST_F(ProjectManagerEndToEndTest, ToDoPageAndCommandsInBothWindows)
     EXPECT_EQ(group->ToDoList()->GetCount(), 0);
     EXPECT_EQ(manager.ToDoView()->Counter()->text(), "ToDo-Liste: 0 Einträge, davon 0 erledigt:");
     EXPECT_EQ(page->Counter()->text(), "ToDo-Liste: 0 Einträge, davon 0 erledigt:");
+}
+
+TEST_F(ProjectManagerEndToEndTest, FilesFromAFileManagerAreCopiedInWithTheOpenDialogsFilter)
+{
+    TProjectManager &manager = showManager(TProjectManager::pgFiles);
+    TProjectFileTree *tree = manager.FilesPage()->Tree();
+    expandAll(tree);
+    writeFile(root.filePath("outside/logo.txt"), "logo");
+    tree->setCurrentItem(tree->RowOf(item("css/sub")));
+    auto *data = new QMimeData;
+    data->setUrls({QUrl::fromLocalFile(root.filePath("outside/logo.txt"))});
+    drop(tree, data, tree->visualItemRect(tree->RowOf(item("css/a.css"))).center());
+    EXPECT_TRUE(lastDropAccepted);
+    // Under the focused folder, copied there by the group's synchronisation; the original stays.
+    ASSERT_TRUE(item("css/sub/logo.txt"));
+    EXPECT_EQ(readFile(web + "css/sub/logo.txt"), "logo");
+    EXPECT_TRUE(QFileInfo::exists(root.filePath("outside/logo.txt")));
+    EXPECT_TRUE(tree->RowOf(item("css/sub/logo.txt")));
+
+    // The add dialog's filter pairs every name with its patterns, as the open dialog's does.
+    const TOpenFilesRequest request = TProjectFileCommands::AddFilesRequest(core->Extensions(), *group);
+    EXPECT_EQ(request.filter, TDocumentFilters::OpenFilter(core->Extensions()));
+    const QList<TDocumentFilters::TEntry> entries = TDocumentFilters::Entries(request.filter);
+    ASSERT_GT(entries.size(), 2);
+    EXPECT_EQ(entries.first().name, "Alle unterstützten Formate");
+    EXPECT_TRUE(entries.first().patterns.contains("*.php"));
+    EXPECT_EQ(entries.last().name, "Alle Dateien (*.*)");
+    for (const TDocumentFilters::TEntry &entry : entries) {
+        EXPECT_FALSE(entry.name.isEmpty());
+        EXPECT_TRUE(entry.patterns.startsWith("*")) << entry.name.toStdString() << " | " << entry.patterns.toStdString();
+    }
 }

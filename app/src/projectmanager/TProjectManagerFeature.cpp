@@ -47,7 +47,10 @@ TProjectManagerFeature::TProjectManagerFeature(TVYRACore &core, TMainForm &windo
     m_toDoDock = m_window.AddQuickbarPage(QStringLiteral("tbToDo"), QStringLiteral("ToDo-Liste"), m_toDoPage);
     registerCommands();
     m_window.AddSnapshotContributor([this](TWindowSnapshot &snapshot) {
-        snapshot.toDoEntrySelected = m_toDoPage->CurrentEntry() != nullptr;
+        // Another group chosen in "Projektliste": the page follows once the update is done.
+        if (m_toDoPage->Project() != selectedProject())
+            QMetaObject::invokeMethod(this, [this] { m_toDoPage->Show(selectedProject()); }, Qt::QueuedConnection);
+        snapshot.toDoEntrySelected = m_toDoPage->Project() == selectedProject() && m_toDoPage->CurrentEntry();
     });
     connect(m_toDoPage, &TToDoListView::currentEntryChanged, &m_window, &TMainForm::UpdateNow);
     connect(m_toDoPage, &TToDoListView::entryActivated, this,
