@@ -326,25 +326,33 @@ bool TDocumentCommands::SaveProjectGroup(TVYRAProjectGroupItems *group, bool new
 // ---------------------------------------------------------------------------
 // Close and exit
 
+bool TDocumentCommands::ConfirmClose(int index)
+{
+    TVYRADocument *document = container().GetDocument(index);
+    if (!document)
+        return false;
+    if (!document->GetModified())
+        return true;
+    const TPromptButton answer = TPrompter::instance().question(
+        QStringLiteral("Der Text in der Datei \"%1\" wurde geändert. Änderungen speichern?\r\n\r\nKlicken Sie "
+                       "auf \"Abbrechen\", um zu Talvex Studio zurückzukehren.")
+            .arg(document->GetFileName()),
+        TPromptButton::Yes | TPromptButton::No | TPromptButton::Cancel, QStringLiteral("Bestätigen"),
+        TPromptButton::Yes);
+    if (answer != TPromptButton::Yes && answer != TPromptButton::No)
+        return false;
+    // A save that failed or was cancelled keeps the document open with its text.
+    return answer == TPromptButton::No || Save(index);
+}
+
 bool TDocumentCommands::CloseDocument(int index)
 {
     TVYRADocument *document = container().GetDocument(index);
     if (!document || m_closing)
         return false;
     QScopedValueRollback closing(m_closing, true);
-    if (document->GetModified()) {
-        const TPromptButton answer = TPrompter::instance().question(
-            QStringLiteral("Der Text in der Datei \"%1\" wurde geändert. Änderungen speichern?\r\n\r\nKlicken Sie "
-                           "auf \"Abbrechen\", um zu Talvex Studio zurückzukehren.")
-                .arg(document->GetFileName()),
-            TPromptButton::Yes | TPromptButton::No | TPromptButton::Cancel, QStringLiteral("Bestätigen"),
-            TPromptButton::Yes);
-        if (answer != TPromptButton::Yes && answer != TPromptButton::No)
-            return false;
-        // A save that failed or was cancelled keeps the document open with its text.
-        if (answer == TPromptButton::Yes && !Save(index))
-            return false;
-    }
+    if (!ConfirmClose(index))
+        return false;
     index = indexOf(document);
     if (index < 0)
         return false;

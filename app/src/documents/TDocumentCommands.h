@@ -52,6 +52,9 @@ public:
     bool SaveAll();
     // Writes a project group, asking for a name when it has no file yet or newName is set.
     bool SaveProjectGroup(TVYRAProjectGroupItems *group, bool newName = false);
+    // The save question before document index is closed: true when it may
+    // close (not modified, "Nein", or saved after "Ja").
+    bool ConfirmClose(int index);
     bool CloseActive();
     // Offers the unsaved documents and groups, then closes every group.
     bool CloseAll();

@@ -20,6 +20,7 @@
 #include "phpcheck/TPHPCheckFeature.h"
 #include "printing/TPrintFeature.h"
 #include "projects/TProjectFeature.h"
+#include "projectmanager/TProjectManagerFeature.h"
 #include "plugins/TPluginFeature.h"
 #include "preview/TPreviewFeature.h"
 #include "projects/TVYRAProjectGroupItems.h"
@@ -72,6 +73,7 @@ TStudioFeatures::TStudioFeatures(TVYRACore &core, TMainForm &window, TFileDialog
     m_projects = std::make_unique<TProjectFeature>(m_core, m_window, *m_documents, *m_dialogs);
     m_settings = std::make_unique<TSettingsFeature>(m_core, m_window);
     m_dialogsFeature = std::make_unique<TDialogsFeature>(m_core, m_window);
+    m_projectManager = std::make_unique<TProjectManagerFeature>(m_core, m_window, *m_documents, *m_dialogs);
     m_window.ListsChanged();
 }
 

@@ -19,6 +19,7 @@ class TPictureHandler;
 class TPreviewFeature;
 class TPrintFeature;
 class TProjectFeature;
+class TProjectManagerFeature;
 class TPluginFeature;
 class TFileDialogs;
 class TRecentFilesMenu;
@@ -61,6 +62,7 @@ public:
     TProjectFeature &Projects() const { return *m_projects; }
     TSettingsFeature &Settings() const { return *m_settings; }
     TDialogsFeature &Dialogs() const { return *m_dialogsFeature; }
+    TProjectManagerFeature &ProjectManager() const { return *m_projectManager; }
 
 private:
     void createDocumentCommands();
@@ -97,5 +99,6 @@ private:
     std::unique_ptr<TProjectFeature> m_projects;
     std::unique_ptr<TSettingsFeature> m_settings;
     std::unique_ptr<TDialogsFeature> m_dialogsFeature;
+    std::unique_ptr<TProjectManagerFeature> m_projectManager;
     bool m_checkingChange = false;
 };
