@@ -51,6 +51,7 @@ TEST(CloseDialogFaults, NeverStoredEntriesAreAskedForEvenWhenUnmodified)
     EXPECT_TRUE(warned);
     ASSERT_EQ(host.closeTrees.size(), 1);
     ASSERT_EQ(host.closeTrees[0].size(), 2);
+    EXPECT_TRUE(host.closeTrees[0][1].endsWith(" (Datei nicht gefunden!)")) << host.closeTrees[0][1].toStdString();
     EXPECT_EQ(host.count(), 1);
 
     // An unmodified group without a file that holds a stored, unchanged document.

@@ -97,7 +97,7 @@ TEST(CloseDialog, ShowsTheUnsavedEntriesAndLeavesOnTheModeButton)
     EXPECT_TRUE(group->isExpanded());
     ASSERT_EQ(group->childCount(), 2) << "the modified and the never-saved document";
     EXPECT_EQ(group->child(0)->text(0), "a.txt *");
-    EXPECT_EQ(group->child(1)->text(0), "Dokument1");
+    EXPECT_EQ(group->child(1)->text(0), "Dokument1 (Datei nicht gefunden!)");
     auto *mode = dialog.findChild<QPushButton *>("btnMode");
     ASSERT_NE(mode, nullptr);
     EXPECT_EQ(mode->text(), "Beenden ohne Speichern");

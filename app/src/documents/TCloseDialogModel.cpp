@@ -9,7 +9,9 @@
 
 namespace {
 
-// "%s (Datei nicht gefunden!)" for an entry whose stored file has gone, then "%s *" when modified.
+// "%s (Datei nicht gefunden!)" for a document without a file on disk (never stored, or gone) and for a
+// group whose stored file has gone (a group without a file, like the default one, keeps its name);
+// then "%s *" when modified.
 QString nodeText(const QString &name, bool fileMissing, bool modified)
 {
     QString text = fileMissing ? QStringLiteral("%1 (Datei nicht gefunden!)").arg(name) : name;
@@ -114,7 +116,7 @@ TCloseDialogModel::TNode TCloseDialogModel::groupNode(TVYRAProjectGroupItems *gr
         child.neverStored = !document->GetFileExists();
         child.fileName = child.neverStored ? QString() : document->GetFileName();
         child.text = nodeText(QFileInfo(document->GetFileName()).fileName(),
-                              !child.neverStored && !QFileInfo::exists(document->GetFileName()),
+                              child.neverStored || !QFileInfo::exists(document->GetFileName()),
                               document->GetModified());
         node.children.append(child);
     }
