@@ -43,6 +43,7 @@ void TProjectCommands::Register(TActionRegistry &registry)
     registry.SetHandler(QStringLiteral("ProjectUpdateView"), [this] { m_host.refresh(); });
     registry.SetHandler(QStringLiteral("ProjectShowFile"), [this] { ShowFile(); });
     registry.SetHandler(QStringLiteral("ProjectCloseFile"), [this] { CloseFile(); });
+    registry.SetHandler(QStringLiteral("ProjectProperties"), [this] { ShowProperties(); });
     registry.SetHandler(QStringLiteral("ProjectEditTemplate"), [this] { EditTemplate(); });
     registry.SetHandler(QStringLiteral("ProjectSaveUnsavedFiles"), [this] { SaveUnsavedFiles(); });
     registry.SetHandler(QStringLiteral("ProjectSaveProject"), [this] { SaveProject(); });
@@ -136,6 +137,19 @@ void TProjectCommands::ShowFile()
         item->Open();
         m_host.refresh();
     }
+}
+
+void TProjectCommands::ShowProperties()
+{
+    TVYRAProjectGroupItem *item = selectedFile();
+    if (!item || !m_showProperties)
+        return;
+    if (!item->GetDocument()) {
+        item->Open();
+        m_host.refresh();
+    }
+    if (TVYRADocument *document = item->GetDocument())
+        m_showProperties(document);
 }
 
 void TProjectCommands::CloseFile()

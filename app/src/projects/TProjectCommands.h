@@ -53,6 +53,10 @@ public:
     // The group's documents, then the group.
     bool SaveAllFiles();
     bool CloseProject();
+    // The properties of the selected file, opened first when it is not open.
+    void ShowProperties();
+    // Shows the properties dialog of a document; until set, ProjectProperties does nothing.
+    void SetPropertiesViewer(std::function<void(TVYRADocument *)> viewer) { m_showProperties = std::move(viewer); }
 
 private:
     TVYRAProjectGroupItem *selectedFile() const;
@@ -62,4 +66,5 @@ private:
     TDocumentCommands &m_documents;
     TFileDialogs &m_dialogs;
     TProjectCommandsHost m_host;
+    std::function<void(TVYRADocument *)> m_showProperties;
 };

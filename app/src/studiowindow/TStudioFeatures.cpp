@@ -19,6 +19,7 @@
 #include "panels/TPictureHandler.h"
 #include "phpcheck/TPHPCheckFeature.h"
 #include "printing/TPrintFeature.h"
+#include "projects/TProjectCommands.h"
 #include "projects/TProjectFeature.h"
 #include "projectmanager/TProjectManagerFeature.h"
 #include "plugins/TPluginFeature.h"
@@ -73,6 +74,8 @@ TStudioFeatures::TStudioFeatures(TVYRACore &core, TMainForm &window, TFileDialog
     m_projects = std::make_unique<TProjectFeature>(m_core, m_window, *m_documents, *m_dialogs);
     m_settings = std::make_unique<TSettingsFeature>(m_core, m_window);
     m_dialogsFeature = std::make_unique<TDialogsFeature>(m_core, m_window);
+    m_projects->Commands().SetPropertiesViewer(
+        [this](TVYRADocument *document) { m_dialogsFeature->ShowProperties(document); });
     m_projectManager = std::make_unique<TProjectManagerFeature>(m_core, m_window, *m_documents, *m_dialogs);
     m_window.ListsChanged();
 }
