@@ -4,6 +4,7 @@
 #include "framework/TVYRACore.h"
 #include "exceptions/TExceptionFeature.h"
 #include "firstrun/TFirstRunDialog.h"
+#include "settings/TSettingsFeature.h"
 #include "mainwindow/TMainForm.h"
 #include "printing/TPrintFeature.h"
 #include "studiowindow/TStudioFeatures.h"
@@ -118,10 +119,11 @@ int TStartup::run()
     splash->SetStatus(QStringLiteral("Zusatzmodule werden geladen..."));
     TStudioFeatures features(*core, window);
     TExceptionFeature exceptions(*core, window, features.Journal());
+    bool showSettings = false;
     if (firstRun && !arguments.quitWhenShown()) {
         if (splash)
             splash->hide();
-        TFirstRunDialog::Run(*core, &window);
+        TFirstRunDialog::Run(*core, &window, &showSettings);
     }
     if (arguments.quitWhenShown()) {
         auto *notifier = new TShownNotifier(&window);
@@ -129,6 +131,8 @@ int TStartup::run()
     }
     window.show();
     finishSplash();
+    if (showSettings)
+        features.Settings().ShowSettings(0);
 
     // Holding Shift while the window comes up skips the files of the previous run.
     const bool reopenPrevious = !(QApplication::queryKeyboardModifiers() & Qt::ShiftModifier);
