@@ -5,7 +5,7 @@
 # when <P> lies under /opt (the Debian package installs to /opt/talvex-studio).
 include(GNUInstallDirs)
 
-install(TARGETS VYRA Lintara Orvane LIBRARY DESTINATION lib)
+install(TARGETS VYRA Lintara Orvane TalvexWebView LIBRARY DESTINATION lib)
 install(TARGETS TalvexStudio TalvexStudioUpdater TalvexStudioUpdateHelper RUNTIME DESTINATION bin)
 install(DIRECTORY core/include/ DESTINATION include/talvex FILES_MATCHING PATTERN "*.h")
 install(FILES "${CMAKE_BINARY_DIR}/core/vyra_export.h" DESTINATION include/talvex)
