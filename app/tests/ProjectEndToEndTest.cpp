@@ -1,3 +1,4 @@
+#include "dialogs/TProperties.h"
 #include "ShippedDataFolders.h"
 #include "TestSupport.h"
 #include "commands/TActionRegistry.h"
@@ -240,6 +241,22 @@ TEST_F(ProjectEndToEndTest, TreeLabelsFollowTheDocumentsAndRemoveAsksBeforeClosi
     ASSERT_TRUE(gone);
     EXPECT_EQ(tree->RowOf(gone)->text(0), QStringLiteral("gone.php (Datei nicht gefunden!)"));
     EXPECT_EQ(tree->RowOf(gone->Parent())->text(0), QStringLiteral("inc"));
+
+    // The properties of a file that is not open yet open it first and name it.
+    tree->Select(index);
+    QString propertiesCaption;
+    QTimer::singleShot(0, window.get(), [&] {
+        if (auto *dialog = qobject_cast<TProperties *>(QApplication::activeModalWidget())) {
+            propertiesCaption = dialog->windowTitle();
+            dialog->reject();
+        }
+    });
+    prompter.answerButton(TPromptButton::Yes); // this data folder registers no file types
+    trigger(QStringLiteral("ProjectProperties"));
+    EXPECT_EQ(propertiesCaption, QStringLiteral("Eigenschaften von index.php"));
+    ASSERT_TRUE(index->GetDocument());
+    core->Container()->CloseDocument(core->Container()->Documents().IndexOf(index->GetDocument()));
+    ASSERT_FALSE(index->GetDocument());
 
     // Double click opens the file; typing marks it.
     QDockWidget *dock = window->findChild<QDockWidget *>(QStringLiteral("tbProjectTree"));
