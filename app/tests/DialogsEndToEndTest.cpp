@@ -1,4 +1,4 @@
-#include "ShippedDataFolders.h"
+#include "StudioWindowFixture.h"
 #include "TestSupport.h"
 #include "commands/TActionRegistry.h"
 #include "container/TVYRADocumentContainer.h"
@@ -40,28 +40,10 @@ namespace {
 
 // The program in-process with its studio features over the build tree,
 // whose Packages/Plugins holds the sample plug-ins.
-class DialogsEndToEndTest : public ::testing::Test
+class DialogsEndToEndTest : public StudioWindowFixture
 {
 protected:
-    void SetUp() override
-    {
-        folders = shippedDataFolders(root);
-        core = programCore.Create(folders);
-        core->Settings()->DefaultEditor()->EditorMode = true;
-        window = std::make_unique<TMainForm>(*core);
-        features = std::make_unique<TStudioFeatures>(*core, *window);
-        window->show();
-        QApplication::setActiveWindow(window.get());
-    }
-    void TearDown() override
-    {
-        for (const TPrompt &prompt : HasFailure() ? prompter.prompts() : QList<TPrompt>())
-            std::cout << "[  prompt  ] " << prompt.text.toStdString() << '\n';
-        features.reset();
-        window.reset();
-        core.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    DialogsEndToEndTest() { fileDialogs = nullptr; }
 
     TVYRADocument *open(const QString &name, const QByteArray &content)
     {
@@ -97,15 +79,6 @@ protected:
         const auto items = tree.findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
         return items.isEmpty() ? nullptr : items.first();
     }
-
-    QTemporaryDir root;
-    TDataFolders folders;
-    TScriptedPrompter prompter;
-    TPrompterScope scope{prompter};
-    TProgramCore programCore{[](const QString &) {}};
-    std::unique_ptr<TVYRACore> core;
-    std::unique_ptr<TMainForm> window;
-    std::unique_ptr<TStudioFeatures> features;
 };
 
 TEST_F(DialogsEndToEndTest, ADoubleClickedSnippetGoesToTheCaretWhereItsMarkerSays)

@@ -1,4 +1,4 @@
-#include "ShippedDataFolders.h"
+#include "StudioWindowFixture.h"
 #include "TestSupport.h"
 #include "commands/TActionRegistry.h"
 #include "container/TVYRADocumentContainer.h"
@@ -92,32 +92,20 @@ void clickOk(QWidget &dialog)
         QTest::mouseClick(ok, Qt::LeftButton);
 }
 
-class EditingEndToEndTest : public ::testing::Test
+class EditingEndToEndTest : public StudioWindowFixture
 {
 protected:
     void SetUp() override
     {
-        folders = shippedDataFolders(root);
-        core = programCore.Create(folders);
-        core->Settings()->DefaultEditor()->EditorMode = true;
-        window = std::make_unique<TMainForm>(*core);
-        features = std::make_unique<TStudioFeatures>(*core, *window, &dialogs);
-        window->show();
-        QApplication::setActiveWindow(window.get());
+        StudioWindowFixture::SetUp();
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
     void TearDown() override
     {
-        for (const TPrompt &prompt : HasFailure() ? prompter.prompts() : QList<TPrompt>())
-            std::cout << "[  prompt  ] " << prompt.text.toStdString() << '\n';
-        if (TVYRADocument *document = window->ActiveDocument())
-            document->SetModified(false);
-        for (int i = 0; i < container().GetDocumentCount(); ++i)
+        // Nothing is left to ask about when the window goes.
+        for (int i = 0; core && i < container().GetDocumentCount(); ++i)
             container().GetDocument(i)->SetModified(false);
-        features.reset();
-        window.reset();
-        core.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        StudioWindowFixture::TearDown();
     }
 
     TVYRADocumentContainer &container() const { return *core->Container(); }
@@ -176,15 +164,6 @@ protected:
     }
 
     QString m_path;
-    QTemporaryDir root;
-    TDataFolders folders;
-    TScriptedPrompter prompter;
-    TPrompterScope scope{prompter};
-    TScriptedFileDialogs dialogs;
-    TProgramCore programCore{[](const QString &) {}};
-    std::unique_ptr<TVYRACore> core;
-    std::unique_ptr<TMainForm> window;
-    std::unique_ptr<TStudioFeatures> features;
 };
 
 } // namespace

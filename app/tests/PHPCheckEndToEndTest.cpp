@@ -1,4 +1,4 @@
-#include "ShippedDataFolders.h"
+#include "StudioWindowFixture.h"
 #include "TestSupport.h"
 #include "childwindow/TMDIChild.h"
 #include "commands/TActionRegistry.h"
@@ -33,28 +33,9 @@
 namespace {
 
 // The program in-process with its features, checking with the real php.
-class PHPCheckEndToEndTest : public ::testing::Test
+class PHPCheckEndToEndTest : public StudioWindowFixture
 {
 protected:
-    void SetUp() override
-    {
-        folders = shippedDataFolders(root);
-        core = programCore.Create(folders);
-        core->Settings()->DefaultEditor()->EditorMode = true;
-        window = std::make_unique<TMainForm>(*core);
-        features = std::make_unique<TStudioFeatures>(*core, *window, &dialogs);
-        window->show();
-        QApplication::setActiveWindow(window.get());
-    }
-    void TearDown() override
-    {
-        for (const TPrompt &prompt : HasFailure() ? prompter.prompts() : QList<TPrompt>())
-            std::cout << "[  prompt  ] " << prompt.text.toStdString() << '\n';
-        features.reset();
-        window.reset();
-        core.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
 
     TVYRADocumentContainer &container() const { return *core->Container(); }
     TTalvexStudioPHPSettings &php() const
@@ -90,16 +71,6 @@ protected:
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, cell.center());
         QCoreApplication::processEvents();
     }
-
-    QTemporaryDir root;
-    TDataFolders folders;
-    TScriptedPrompter prompter;
-    TPrompterScope scope{prompter};
-    TScriptedFileDialogs dialogs;
-    TProgramCore programCore{[](const QString &) {}};
-    std::unique_ptr<TVYRACore> core;
-    std::unique_ptr<TMainForm> window;
-    std::unique_ptr<TStudioFeatures> features;
 };
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "ShippedDataFolders.h"
+#include "StudioWindowFixture.h"
 #include "TestSupport.h"
 #include "commands/TActionRegistry.h"
 #include "container/TVYRADocumentContainer.h"
@@ -39,28 +39,14 @@
 namespace {
 
 // The program in-process with its studio features, searching for real.
-class SearchEndToEndTest : public ::testing::Test
+class SearchEndToEndTest : public StudioWindowFixture
 {
 protected:
     void SetUp() override
     {
         folders = shippedDataFolders(root);
         QDir().mkpath(files());
-        core = programCore.Create(folders);
-        core->Settings()->DefaultEditor()->EditorMode = true;
-        window = std::make_unique<TMainForm>(*core);
-        features = std::make_unique<TStudioFeatures>(*core, *window, &dialogs);
-        window->show();
-        QApplication::setActiveWindow(window.get());
-    }
-    void TearDown() override
-    {
-        for (const TPrompt &prompt : HasFailure() ? prompter.prompts() : QList<TPrompt>())
-            std::cout << "[  prompt  ] " << prompt.text.toStdString() << '\n';
-        features.reset();
-        window.reset();
-        core.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        start();
     }
 
     QString files(const QString &name = QString()) const { return root.filePath(QStringLiteral("files/") + name); }
@@ -111,16 +97,6 @@ protected:
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, cell.center());
         QCoreApplication::processEvents();
     }
-
-    QTemporaryDir root;
-    TDataFolders folders;
-    TScriptedPrompter prompter;
-    TPrompterScope scope{prompter};
-    TScriptedFileDialogs dialogs;
-    TProgramCore programCore{[](const QString &) {}};
-    std::unique_ptr<TVYRACore> core;
-    std::unique_ptr<TMainForm> window;
-    std::unique_ptr<TStudioFeatures> features;
 };
 
 TEST_F(SearchEndToEndTest, UnsavedTextCountsForOpenDocumentsButTheFolderSearchReadsTheDisk)
