@@ -1,4 +1,4 @@
-#include "ShippedDataFolders.h"
+#include "StudioWindowFixture.h"
 #include "TestSupport.h"
 #include "commands/TActionRegistry.h"
 #include "container/TVYRADocumentContainer.h"
@@ -54,7 +54,7 @@ QByteArray htmlFile(int lines)
     return text + "</body>\n</html>\n";
 }
 
-class PrintingEndToEndTest : public ::testing::Test
+class PrintingEndToEndTest : public StudioWindowFixture
 {
 protected:
     void SetUp() override
@@ -62,22 +62,10 @@ protected:
         folders = shippedDataFolders(root);
         QDir().mkpath(path("files"));
         QDir().mkpath(path("run"));
-        core = programCore.Create(folders);
-        core->Settings()->DefaultEditor()->EditorMode = true;
-        window = std::make_unique<TMainForm>(*core);
-        features = std::make_unique<TStudioFeatures>(*core, *window, &dialogs);
-        window->show();
-        QApplication::setActiveWindow(window.get());
+        start();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
         // The dialogs are the real ones; the test answers them as a user would.
         commands().SetDialogRunner([this](QDialog &dialog) { return answer(dialog); });
-    }
-    void TearDown() override
-    {
-        features.reset();
-        window.reset();
-        core.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     // Print settings: into a PDF file beside the document, then "&Drucken".
@@ -123,15 +111,6 @@ protected:
         settle();
     }
 
-    QTemporaryDir root;
-    TDataFolders folders;
-    TScriptedPrompter prompter;
-    TPrompterScope scope{prompter};
-    TScriptedFileDialogs dialogs;
-    TProgramCore programCore{[](const QString &) {}};
-    std::unique_ptr<TVYRACore> core;
-    std::unique_ptr<TMainForm> window;
-    std::unique_ptr<TStudioFeatures> features;
     QStringList shown;
     QString copies = QStringLiteral("1");
     int previewAnswer = TPreviewResult::prClose;

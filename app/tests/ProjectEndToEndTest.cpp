@@ -1,5 +1,5 @@
+#include "StudioWindowFixture.h"
 #include "dialogs/TProperties.h"
-#include "ShippedDataFolders.h"
 #include "TestSupport.h"
 #include "commands/TActionRegistry.h"
 #include "container/TVYRADocumentContainer.h"
@@ -63,30 +63,15 @@ void filesInTree(const TProjectTreePanel &panel, const TVYRAProjectGroupItem *no
     }
 }
 
-class ProjectEndToEndTest : public ::testing::Test
+class ProjectEndToEndTest : public StudioWindowFixture
 {
 protected:
     void SetUp() override
     {
-        core = programCore.Create(shippedDataFolders(root));
-        core->Settings()->DefaultEditor()->EditorMode = true;
-        window = std::make_unique<TMainForm>(*core);
-        features = std::make_unique<TStudioFeatures>(*core, *window, &dialogs);
+        StudioWindowFixture::SetUp();
         window->resize(1200, 800);
-        window->show();
-        QApplication::setActiveWindow(window.get());
         tree = features->Projects().Tree();
         ASSERT_TRUE(tree);
-    }
-    void TearDown() override
-    {
-        for (const TPrompt &prompt : HasFailure() ? prompter.prompts() : QList<TPrompt>())
-            std::cout << "[  prompt  ] " << prompt.text.toStdString() << '\n';
-        features->Documents().CloseAllWithoutAsking();
-        features.reset();
-        window.reset();
-        core.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     void trigger(const QString &name)
     {
@@ -152,14 +137,6 @@ protected:
         ASSERT_TRUE(driven);
     }
 
-    QTemporaryDir root;
-    TScriptedPrompter prompter;
-    TPrompterScope scope{prompter};
-    TScriptedFileDialogs dialogs;
-    TProgramCore programCore{[](const QString &) {}};
-    std::unique_ptr<TVYRACore> core;
-    std::unique_ptr<TMainForm> window;
-    std::unique_ptr<TStudioFeatures> features;
     TProjectTreePanel *tree = nullptr;
 };
 

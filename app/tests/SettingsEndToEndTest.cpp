@@ -1,4 +1,4 @@
-#include "ShippedDataFolders.h"
+#include "StudioWindowFixture.h"
 #include "TestSupport.h"
 #include "commands/TActionRegistry.h"
 #include "container/TVYRADocumentContainer.h"
@@ -56,37 +56,21 @@ private:
     QTimer m_timer;
 };
 
-class SettingsEndToEndTest : public ::testing::Test
+class SettingsEndToEndTest : public StudioWindowFixture
 {
 protected:
+    SettingsEndToEndTest() { fileDialogs = nullptr; }
+    // One program run on the same data folders.
+    void run()
+    {
+        start();
+        window->resize(1000, 700);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
     void SetUp() override
     {
         folders = shippedDataFolders(root);
-        start();
-    }
-    void TearDown() override { stop(); }
-
-    // One program run on the same data folders.
-    void start()
-    {
-        core = programCore.Create(folders);
-        core->Settings()->DefaultEditor()->EditorMode = true;
-        window = std::make_unique<TMainForm>(*core);
-        features = std::make_unique<TStudioFeatures>(*core, *window);
-        window->resize(1000, 700);
-        window->show();
-        QApplication::setActiveWindow(window.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    }
-    void stop()
-    {
-        if (!features)
-            return;
-        features->Documents().CloseAllWithoutAsking();
-        features.reset();
-        window.reset();
-        core.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        run();
     }
     TCodeEditor *newEditor()
     {
@@ -103,15 +87,6 @@ protected:
         ASSERT_TRUE(command->isEnabled()) << name.toStdString();
         command->trigger();
     }
-
-    QTemporaryDir root;
-    TDataFolders folders;
-    TScriptedPrompter prompter;
-    TPrompterScope scope{prompter};
-    TProgramCore programCore{[](const QString &) {}};
-    std::unique_ptr<TVYRACore> core;
-    std::unique_ptr<TMainForm> window;
-    std::unique_ptr<TStudioFeatures> features;
 };
 
 // A family this computer has that the editors do not use yet.
@@ -162,7 +137,7 @@ TEST_F(SettingsEndToEndTest, EditorFontChangedInTheDialogHoldsInOpenEditorsAndAf
     EXPECT_EQ(snippetPage, TSettingsPageList::Snippets);
 
     stop();
-    start();
+    run();
     TCodeEditor *afterRestart = newEditor();
     ASSERT_TRUE(afterRestart);
     EXPECT_EQ(afterRestart->editorFont().family(), family);

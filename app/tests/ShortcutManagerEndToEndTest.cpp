@@ -1,4 +1,4 @@
-#include "ShippedDataFolders.h"
+#include "StudioWindowFixture.h"
 #include "TestSupport.h"
 #include "commands/TActionRegistry.h"
 #include "dialogs/TShortCutManager.h"
@@ -28,32 +28,20 @@ namespace {
 
 // The program in-process on one data folder; "restarting" builds the core
 // and the window again on the same folder.
-class ShortcutManagerEndToEndTest : public ::testing::Test
+class ShortcutManagerEndToEndTest : public StudioWindowFixture
 {
 protected:
+    ShortcutManagerEndToEndTest() { fileDialogs = nullptr; }
+    // One program run on the same data folders.
+    void run()
+    {
+        start();
+        QTest::qWait(TMainForm::UpdateDelayMilliseconds + 10);
+    }
     void SetUp() override
     {
         folders = shippedDataFolders(root);
-        start();
-    }
-    void TearDown() override { stop(); }
-
-    void start()
-    {
-        core = programCore.Create(folders);
-        core->Settings()->DefaultEditor()->EditorMode = true;
-        window = std::make_unique<TMainForm>(*core);
-        features = std::make_unique<TStudioFeatures>(*core, *window);
-        window->show();
-        QApplication::setActiveWindow(window.get());
-        QTest::qWait(TMainForm::UpdateDelayMilliseconds + 10);
-    }
-    void stop()
-    {
-        features.reset();
-        window.reset();
-        core.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        run();
     }
     // Runs the manager through its command; work drives the open dialog.
     void withManager(const std::function<void(TShortCutManager &)> &work)
@@ -81,15 +69,6 @@ protected:
     {
         return *qobject_cast<TTalvexStudioSettings *>(core->Settings())->CustomShortcuts();
     }
-
-    QTemporaryDir root;
-    TDataFolders folders;
-    TScriptedPrompter prompter;
-    TPrompterScope scope{prompter};
-    TProgramCore programCore{[](const QString &) {}};
-    std::unique_ptr<TVYRACore> core;
-    std::unique_ptr<TMainForm> window;
-    std::unique_ptr<TStudioFeatures> features;
 };
 
 TEST_F(ShortcutManagerEndToEndTest, AChangedShortcutIsStoredAndTriggersItsCommandAfterARestart)
@@ -112,7 +91,7 @@ TEST_F(ShortcutManagerEndToEndTest, AChangedShortcutIsStoredAndTriggersItsComman
     EXPECT_EQ(custom().Count(), 1) << "only the changed command is stored";
 
     stop();
-    start();
+    run();
     EXPECT_EQ(window->Registry().Action("ShortcutManager")->shortcut(), key);
     // The key itself, typed into the window, opens the manager again.
     bool opened = false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ShippedDataFolders.h"
+#include "documents/TDocumentCommands.h"
 #include "documents/TScriptedFileDialogs.h"
 #include "framework/TVYRACore.h"
 #include "mainwindow/TMainForm.h"
@@ -47,6 +48,9 @@ protected:
     }
     void stop()
     {
+        if (!features)
+            return;
+        features->Documents().CloseAllWithoutAsking();
         features.reset();
         window.reset();
         core.reset();
