@@ -3,7 +3,6 @@
 #include "framework/TVYRACore.h"
 #include "plugins/TVYRADefaultPlugin.h"
 #include "plugins/TVYRAForeignHost.h"
-#include "plugins/TVYRAPluginsMenu.h"
 #include "ui/TPrompter.h"
 #include "utils/VYRAExceptions.h"
 #include "utils/VersionInfo.h"
@@ -24,25 +23,8 @@ QString ansi(const char *text)
 
 TVYRAEPSLoader::TVYRAEPSLoader(TVYRACore &core, const QString &fileName, TVYRADefaultPlugin &plugin,
                                int menuPosition)
-    : m_core(core)
-    , m_fileName(fileName)
-    , m_plugin(plugin)
-    , m_menuPosition(menuPosition)
-    , m_library(fileName)
+    : TVYRAForeignModule(core, fileName, plugin, menuPosition)
 {
-}
-
-TVYRAEPSLoader::~TVYRAEPSLoader()
-{
-    unload();
-}
-
-void TVYRAEPSLoader::unload()
-{
-    TVYRAPluginsMenu::RemoveEntry(m_core, m_menuItem);
-    m_menuItem = nullptr;
-    if (m_library.isLoaded())
-        m_library.unload();
 }
 
 bool TVYRAEPSLoader::Load()
@@ -55,8 +37,7 @@ bool TVYRAEPSLoader::Load()
         return false;
     }
     const QString caption = QFileInfo(m_fileName).completeBaseName();
-    m_menuItem = TVYRAPluginsMenu::AddEntry(m_core, m_menuPosition, caption, QStringLiteral("EPS Plugin"),
-                                            QStringLiteral("mmEPSPlugin_"), [this] { Execute(); });
+    addMenuEntry(caption, QStringLiteral("EPS Plugin"), QStringLiteral("mmEPSPlugin_"), [this] { Execute(); });
     try {
         readInfo();
     } catch (...) {

@@ -1,26 +1,20 @@
 #pragma once
 
 #include "VYRAForeignPlugins.h"
+#include "plugins/TVYRAForeignModule.h"
 #include "vyra_export.h"
 
 #include <QByteArray>
-#include <QLibrary>
-#include <QPointer>
 #include <QString>
-
-#include <QAction>
-class TVYRACore;
-class TVYRADefaultPlugin;
 
 // A question/answer plug-in ("pluginStart"): its entry in the "Plugins" menu
 // runs the questions, hands the editor text to the module and puts the
 // result back as the module asks.
-class VYRA_EXPORT TVYRAEPSLoader
+class VYRA_EXPORT TVYRAEPSLoader : public TVYRAForeignModule
 {
 public:
     // plugin: the default IPlugin the loader fills from "pluginInfo" (not owned).
     TVYRAEPSLoader(TVYRACore &core, const QString &fileName, TVYRADefaultPlugin &plugin, int menuPosition);
-    ~TVYRAEPSLoader();
 
     // Loads the module and makes its menu entry. False when it is no such
     // module; raises EVYRAInvalidPlugin for a version it does not support.
@@ -29,20 +23,13 @@ public:
     void Execute();
 
     int InterfaceVersion() const { return m_version; }
-    QAction *MenuItem() const { return m_menuItem; }
     // The answer a question number gets: status 0 and a text, or -1 and "".
     QString Answer(int question, int &status) const;
 
 private:
     void readInfo();
     void askQuestions();
-    void unload();
 
-    TVYRACore &m_core;
-    QString m_fileName;
-    TVYRADefaultPlugin &m_plugin;
-    int m_menuPosition;
-    QLibrary m_library;
     TVYRAEPSStart m_start = nullptr;
     TVYRAEPSInfo m_info = nullptr;
     TVYRAEPSInt m_returnKind = nullptr;
@@ -53,5 +40,4 @@ private:
     QFunctionPointer m_uninstall = nullptr;
     int m_version = 1;
     QByteArray m_lastResult;
-    QPointer<QAction> m_menuItem;
 };

@@ -3,7 +3,6 @@
 #include "framework/TVYRACore.h"
 #include "plugins/TVYRADefaultPlugin.h"
 #include "plugins/TVYRALoomexCallBack.h"
-#include "plugins/TVYRAPluginsMenu.h"
 #include "ui/TPrompter.h"
 #include "utils/Windows1252.h"
 
@@ -17,26 +16,9 @@ constexpr int SlaveInterfaceVersion = 3;
 
 TVYRALoomexSlaveLoader::TVYRALoomexSlaveLoader(TVYRACore &core, const QString &fileName, TVYRADefaultPlugin &plugin,
                                                int menuPosition)
-    : m_core(core)
-    , m_fileName(fileName)
-    , m_plugin(plugin)
-    , m_menuPosition(menuPosition)
-    , m_library(fileName)
+    : TVYRAForeignModule(core, fileName, plugin, menuPosition)
 {
     TVYRALoomexCallBack::SetCore(&core);
-}
-
-TVYRALoomexSlaveLoader::~TVYRALoomexSlaveLoader()
-{
-    unload();
-}
-
-void TVYRALoomexSlaveLoader::unload()
-{
-    TVYRAPluginsMenu::RemoveEntry(m_core, m_menuItem);
-    m_menuItem = nullptr;
-    if (m_library.isLoaded())
-        m_library.unload();
 }
 
 bool TVYRALoomexSlaveLoader::Load()
@@ -60,9 +42,8 @@ bool TVYRALoomexSlaveLoader::Load()
         m_plugin.SetAuthor(text(5));
         m_plugin.SetInterfaceVersion(3.0);
     }
-    m_menuItem = TVYRAPluginsMenu::AddEntry(m_core, m_menuPosition, m_plugin.GetNameText(),
-                                            QStringLiteral("Loomexslave Plugin"), QStringLiteral("mmLoomexSlave_"),
-                                            [this] { Execute(); });
+    addMenuEntry(m_plugin.GetNameText(), QStringLiteral("Loomexslave Plugin"), QStringLiteral("mmLoomexSlave_"),
+                 [this] { Execute(); });
     return true;
 }
 
